@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Sets up the machine, builds every preset and runs every test: the native
+# tests (with sanitizers), the Windows tests under Wine, the i686 build, and a
+# bounded run of the IPTC reader's fuzzer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/setup.sh
+
+fuzz_seconds=${TS_FUZZ_SECONDS:-60}
+logs=build/test-logs
+mkdir -p "$logs"
+
+echo "== native build"
+cmake --preset native >/dev/null
+cmake --build --preset native -j2
+
+echo "== win64 build"
+cmake --preset win64 >/dev/null
+cmake --build --preset win64 -j2
+
+echo "== win32 build (compile and link only)"
+cmake --preset win32 >/dev/null
+cmake --build --preset win32 -j2
+
+echo "== fuzzing the IPTC reader for ${fuzz_seconds} s"
+scripts/fuzz.sh "$fuzz_seconds"
+
+echo "== native tests"
+native_rc=0
+ctest --preset native -j2 2>&1 | tee "$logs/native.log" || native_rc=$?
+
+echo "== Windows tests under Wine"
+wine_rc=0
+trap 'scripts/wine-stop.sh build/win64/wineprefix' EXIT
+ctest --preset win64 2>&1 | tee "$logs/win64.log" || wine_rc=$?
+
+# One closing line for both runs.
+count() { grep -oE "tests failed out of [0-9]+" "$1" | grep -oE "[0-9]+$" || echo 0; }
+failed() { grep -oE "[0-9]+ tests failed out of" "$1" | grep -oE "^[0-9]+" || echo 0; }
+total=$(($(count "$logs/native.log") + $(count "$logs/win64.log")))
+bad=$(($(failed "$logs/native.log") + $(failed "$logs/win64.log")))
+echo "$((total - bad)) passed, $bad failed"
+if ((native_rc || wine_rc || bad)); then exit 1; fi

@@ -1,0 +1,34 @@
+#pragma once
+// The program's one error type: a number and a description, thrown where a
+// procedure raises and caught exactly where a procedure traps.
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+namespace base {
+
+class AppError : public std::runtime_error {
+public:
+    AppError(int32_t number, const std::string& description)
+        : std::runtime_error(description), number_(number) {}
+
+    int32_t number() const noexcept { return number_; }
+    std::string description() const { return what(); }
+
+private:
+    int32_t number_;
+};
+
+// Numbers of the runtime errors the program raises itself.
+namespace error_number {
+inline constexpr int32_t fileNotFound = 53;
+inline constexpr int32_t permissionDenied = 70;
+inline constexpr int32_t pathFileAccess = 75;
+inline constexpr int32_t pathNotFound = 76;
+inline constexpr int32_t typeMismatch = 13;
+inline constexpr int32_t overflow = 6;
+inline constexpr int32_t dialogCancelled = 32755;
+}  // namespace error_number
+
+}  // namespace base

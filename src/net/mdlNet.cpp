@@ -1,0 +1,7 @@
+#include "net/mdlNet.h"
+
+namespace mdlNet {
+
+std::string getTempFolder(platform::Files& files) { return files.tempFolder(); }
+
+}  // namespace mdlNet

@@ -1,0 +1,33 @@
+#pragma once
+// Files and folders as the program uses them. Paths are UTF-8 Windows paths
+// ("C:\\dir\\name.jpg"); a doubled backslash reads as one, as Windows reads it.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+class Files {
+public:
+    virtual ~Files() = default;
+
+    // True when a directory search for `path` finds a normal file: read-only and
+    // archive files count; hidden and system files and folders do not. Wildcards
+    // in the name match as in a directory search.
+    virtual bool exists(std::string_view path) = 0;
+    // Copies `from` over `to`. Throws base::AppError (53 file not found,
+    // 70 permission denied, 75 path/file access error, 76 path not found).
+    virtual void copy(std::string_view from, std::string_view to) = 0;
+    // Deletes one file. Throws base::AppError as copy does.
+    virtual void remove(std::string_view path) = 0;
+    // The user's temporary folder as GetTempPathA gives it (with its trailing
+    // backslash), cut at the first NUL of a 260-character buffer.
+    virtual std::string tempFolder() = 0;
+    // The names (no folder) of the normal files in `folder` whose names match any
+    // of the ';'-separated patterns ("*.jpeg;*.jpg"), in the order the file system
+    // gives them. A missing folder gives an empty list.
+    virtual std::vector<std::string> list(std::string_view folder, std::string_view patterns) = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,17 @@
+#pragma once
+// Everything the program reaches of the operating system, handed to the main
+// window at construction. The objects outlive the window.
+
+#include "platform/clock.h"
+#include "platform/files.h"
+#include "platform/registry.h"
+
+namespace platform {
+
+struct Platform {
+    Registry& registry;
+    Files& files;
+    Clock& clock;
+};
+
+}  // namespace platform

@@ -1,0 +1,151 @@
+// The registry wrappers and the settings store, on the in-memory registry.
+
+#include <gtest/gtest.h>
+
+#include "settings/mdlINI.h"
+#include "settings/modReg.h"
+#include "support/memory_registry.h"
+
+namespace {
+
+using platform::kClassesRoot;
+using platform::kCurrentUser;
+using platform::kLocalMachine;
+using testsupport::MemoryRegistry;
+
+std::vector<uint8_t> bytesOf(std::string_view text) { return {text.begin(), text.end()}; }
+
+class SettingsTest : public ::testing::Test {
+protected:
+    void TearDown() override { EXPECT_EQ(registry.openHandleCount(), 0u) << "a key was left open"; }
+    MemoryRegistry registry;
+};
+
+TEST_F(SettingsTest, MissingValuesAndSectionsReadEmpty) {
+    EXPECT_EQ(mdlINI::getSetting(registry, "Print", "orientation"), "");
+    registry.putString(kLocalMachine, "SOFTWARE\\tessmire\\Print", "color", "2");
+    EXPECT_EQ(mdlINI::getSetting(registry, "Print", "orientation"), "");
+    EXPECT_EQ(mdlINI::getSetting(registry, "Print", "color"), "2");
+}
+
+TEST_F(SettingsTest, SaveInTheBaseSectionCreatesTheProductKeyAndStoresTextWithoutNul) {
+    ASSERT_FALSE(registry.keyExists(kLocalMachine, "SOFTWARE\\tessmire"));
+    mdlINI::saveSetting(registry, "", "ADDRESS_BAR", "1");
+
+    const auto stored = registry.value(kLocalMachine, "SOFTWARE\\tessmire", "ADDRESS_BAR");
+    ASSERT_TRUE(stored.has_value());
+    EXPECT_EQ(stored->type, platform::kRegSz);
+    EXPECT_EQ(stored->data, bytesOf("1"));
+    EXPECT_EQ(mdlINI::getSetting(registry, "", "ADDRESS_BAR"), "1");
+}
+
+TEST_F(SettingsTest, SavedValuesReadBackIdentically) {
+    const std::vector<std::string> values = {"", "0", "By-Line:x# By-Title:*+*+*# Source: a ",
+                                             "Caf\xC3\xA9 \xE6\x97\xA5\xE6\x9C\xAC"};
+    for (const std::string& value : values) {
+        mdlINI::saveSetting(registry, "Last Execute", "Tag", value);
+        EXPECT_EQ(mdlINI::getSetting(registry, "Last Execute", "Tag"), value);
+        // Multi-byte text is stored whole: its byte length, not its character count.
+        EXPECT_EQ(registry.value(kLocalMachine, "SOFTWARE\\tessmire\\Last Execute", "Tag")->data,
+                  bytesOf(value));
+    }
+}
+
+TEST_F(SettingsTest, KeyAndSectionNamesIgnoreLetterCase) {
+    mdlINI::saveSetting(registry, "Last Execute", "Error", "x");
+    EXPECT_EQ(mdlINI::getSetting(registry, "LAST execute", "error"), "x");
+    mdlINI::saveSetting(registry, "last EXECUTE", "ERROR", "y");
+    EXPECT_EQ(mdlINI::getSetting(registry, "Last Execute", "Error"), "y");
+}
+
+TEST_F(SettingsTest, TextWrittenByOthersIsCutAtItsFirstNul) {
+    const std::string path = "SOFTWARE\\tessmire";
+    registry.putString(kLocalMachine, path, "withNul", "abc", true);
+    registry.putValue(kLocalMachine, path, "embedded", platform::kRegSz,
+                      {'a', 'b', 0, 'c', 'd', 0});
+    registry.putValue(kLocalMachine, path, "onlyNul", platform::kRegSz, {0});
+    EXPECT_EQ(mdlINI::getSetting(registry, "", "withNul"), "abc");
+    EXPECT_EQ(mdlINI::getSetting(registry, "", "embedded"), "ab");
+    EXPECT_EQ(mdlINI::getSetting(registry, "", "onlyNul"), "");
+}
+
+TEST_F(SettingsTest, ValuesOfOtherTypesReadEmpty) {
+    const std::string path = "SOFTWARE\\tessmire";
+    registry.putValue(kLocalMachine, path, "expand", platform::kRegExpandSz, bytesOf("%TEMP%\0"));
+    registry.putValue(kLocalMachine, path, "multi", platform::kRegMultiSz, bytesOf("a\0b\0\0"));
+    registry.putValue(kLocalMachine, path, "number", platform::kRegDword, {1, 0, 0, 0});
+    for (const char* name : {"expand", "multi", "number"}) {
+        EXPECT_EQ(mdlINI::getSetting(registry, "", name), "") << name;
+    }
+}
+
+TEST_F(SettingsTest, DefaultValueAndDeepKeysThroughTheWrappers) {
+    modReg::setRegString(registry, kCurrentUser, "Software\\A\\B\\C", "", "default text");
+    EXPECT_TRUE(registry.keyExists(kCurrentUser, "Software\\A\\B"));
+    EXPECT_EQ(modReg::queryRegString(registry, kCurrentUser, "Software\\A\\B\\C", ""),
+              "default text");
+    EXPECT_EQ(modReg::queryRegString(registry, kCurrentUser, "Software\\A\\B\\C", "other"), "");
+}
+
+TEST_F(SettingsTest, DeleteKeyDoesNotRecurse) {
+    modReg::setRegString(registry, kCurrentUser, "Software\\P\\Child", "v", "1");
+    modReg::deleteRegKey(registry, kCurrentUser, "Software\\P");
+    EXPECT_TRUE(registry.keyExists(kCurrentUser, "Software\\P\\Child"));
+
+    modReg::deleteRegKey(registry, kCurrentUser, "Software\\P\\Child");
+    modReg::deleteRegKey(registry, kCurrentUser, "Software\\P");
+    EXPECT_FALSE(registry.keyExists(kCurrentUser, "Software\\P"));
+}
+
+TEST_F(SettingsTest, DeleteValueRemovesOneValueAndIgnoresWhatIsMissing) {
+    modReg::setRegString(registry, kCurrentUser, "Software\\P", "a", "1");
+    modReg::setRegString(registry, kCurrentUser, "Software\\P", "b", "2");
+    modReg::deleteRegValue(registry, kCurrentUser, "Software\\P", "a");
+    modReg::deleteRegValue(registry, kCurrentUser, "Software\\P", "a");
+    modReg::deleteRegValue(registry, kCurrentUser, "Software\\Missing", "a");
+    EXPECT_FALSE(registry.value(kCurrentUser, "Software\\P", "a").has_value());
+    EXPECT_EQ(modReg::queryRegString(registry, kCurrentUser, "Software\\P", "b"), "2");
+}
+
+TEST_F(SettingsTest, CreateRegKeyMakesAnEmptyKey) {
+    modReg::createRegKey(registry, kLocalMachine, "SOFTWARE\\Classes\\.mire");
+    EXPECT_TRUE(registry.keyExists(kLocalMachine, "SOFTWARE\\Classes\\.mire"));
+    EXPECT_TRUE(registry.keyExists(kClassesRoot, ".MIRE"));
+}
+
+TEST_F(SettingsTest, RefusedWritesChangeNothingAndReportNothing) {
+    mdlINI::saveSetting(registry, "", "ADDRESS_BAR", "1");
+    registry.setReadOnly(true);
+
+    mdlINI::saveSetting(registry, "", "ADDRESS_BAR", "0");
+    mdlINI::saveSetting(registry, "Print", "color", "1");
+    modReg::deleteRegValue(registry, kLocalMachine, "SOFTWARE\\tessmire", "ADDRESS_BAR");
+    modReg::deleteRegKey(registry, kLocalMachine, "SOFTWARE\\tessmire");
+
+    EXPECT_GT(registry.writeCallCount(), 0u);
+    EXPECT_EQ(mdlINI::getSetting(registry, "", "ADDRESS_BAR"), "1");
+    EXPECT_FALSE(registry.keyExists(kLocalMachine, "SOFTWARE\\tessmire\\Print"));
+}
+
+// The association logic relies on the merged view behaving as Windows' does.
+TEST_F(SettingsTest, ClassesRootPrefersThePerUserKeyAndWritesWhereTheKeyLives) {
+    registry.putString(kLocalMachine, "Software\\Classes\\.jpg", "", "jpegfile");
+    EXPECT_EQ(modReg::queryRegString(registry, kClassesRoot, ".jpg", ""), "jpegfile");
+
+    registry.putString(kCurrentUser, "Software\\Classes\\.jpg", "", "userfile");
+    EXPECT_EQ(modReg::queryRegString(registry, kClassesRoot, ".jpg", ""), "userfile");
+
+    // Present in both: a write goes to the machine's key.
+    modReg::setRegString(registry, kClassesRoot, ".jpg", "", "tessmirejpgfile");
+    EXPECT_EQ(modReg::queryRegString(registry, kLocalMachine, "Software\\Classes\\.jpg", ""),
+              "tessmirejpgfile");
+    // Present only per user: a write goes there.
+    registry.putString(kCurrentUser, "Software\\Classes\\userOnly", "", "a");
+    modReg::setRegString(registry, kClassesRoot, "userOnly\\shell", "", "b");
+    EXPECT_TRUE(registry.keyExists(kCurrentUser, "Software\\Classes\\userOnly\\shell"));
+    // New keys go to the machine's classes.
+    modReg::setRegString(registry, kClassesRoot, "tessmirefile", "", "c");
+    EXPECT_TRUE(registry.keyExists(kLocalMachine, "Software\\Classes\\tessmirefile"));
+}
+
+}  // namespace

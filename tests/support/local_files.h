@@ -1,0 +1,42 @@
+#pragma once
+// Files on the Linux file system, reached with Windows-style paths: a backslash
+// separates folders (a doubled one reads as one) and names match without regard
+// to letter case in searches. Hidden, system and locked files are simulated by
+// marking paths, since Linux has no such attributes.
+
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/files.h"
+
+namespace testsupport {
+
+class LocalFiles : public platform::Files {
+public:
+    // `tempFolder` is what tempFolder() reports, trailing separator included.
+    explicit LocalFiles(std::string tempFolder) : tempFolder_(std::move(tempFolder)) {}
+
+    bool exists(std::string_view path) override;
+    void copy(std::string_view from, std::string_view to) override;
+    void remove(std::string_view path) override;
+    std::string tempFolder() override { return tempFolder_; }
+    std::vector<std::string> list(std::string_view folder, std::string_view patterns) override;
+
+    void markHidden(std::string_view path) { hidden_.insert(normalise(path)); }
+    // A locked file can be neither copied, overwritten nor deleted (70).
+    void markLocked(std::string_view path) { locked_.insert(normalise(path)); }
+
+    static std::string normalise(std::string_view path);
+
+private:
+    bool isNormalFile(const std::string& nativePath) const;
+    void checkUnlocked(const std::string& nativePath) const;
+
+    std::string tempFolder_;
+    std::set<std::string> hidden_;
+    std::set<std::string> locked_;
+};
+
+}  // namespace testsupport

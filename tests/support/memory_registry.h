@@ -1,0 +1,83 @@
+#pragma once
+// An in-memory registry that behaves as Windows does where the program cares:
+// case-insensitive key and value names, typed values stored byte for byte (with
+// or without a terminating NUL), a key with subkeys that will not delete, and
+// HKEY_CLASSES_ROOT as the merged view of HKCU\Software\Classes over
+// HKLM\Software\Classes. In read-only mode every write is refused with
+// ERROR_ACCESS_DENIED, as for a user who may not write there.
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/registry.h"
+
+namespace testsupport {
+
+struct CaseInsensitiveLess {
+    bool operator()(std::string_view a, std::string_view b) const;
+    using is_transparent = void;
+};
+
+class MemoryRegistry : public platform::Registry {
+public:
+    struct Value {
+        uint32_t type = platform::kRegSz;
+        std::vector<uint8_t> data;
+    };
+
+    MemoryRegistry();
+    ~MemoryRegistry() override;
+
+    long openKey(platform::RegKey root, std::string_view subKey, platform::RegKey& result) override;
+    long createKey(platform::RegKey root, std::string_view subKey,
+                   platform::RegKey& result) override;
+    long createKeyEx(platform::RegKey root, std::string_view subKey, uint32_t options,
+                     uint32_t access, platform::RegKey& result) override;
+    long queryValue(platform::RegKey key, std::string_view valueName, uint32_t& type,
+                    uint8_t* data, uint32_t& size) override;
+    long setValue(platform::RegKey key, std::string_view valueName, uint32_t type,
+                  const uint8_t* data, uint32_t size) override;
+    long deleteKey(platform::RegKey root, std::string_view subKey) override;
+    long deleteValue(platform::RegKey key, std::string_view valueName) override;
+    long closeKey(platform::RegKey key) override;
+
+    // Test controls and inspection, bypassing handles and read-only mode.
+    void setReadOnly(bool readOnly) { readOnly_ = readOnly; }
+    void putValue(platform::RegKey root, std::string_view path, std::string_view name,
+                  uint32_t type, std::vector<uint8_t> data);
+    void putString(platform::RegKey root, std::string_view path, std::string_view name,
+                   std::string_view text, bool withNul = true);
+    bool keyExists(platform::RegKey root, std::string_view path) const;
+    std::optional<Value> value(platform::RegKey root, std::string_view path,
+                               std::string_view name) const;
+    // Handles opened and not yet closed: a leak shows here.
+    size_t openHandleCount() const { return handles_.size(); }
+    // Every write call made, refused ones included.
+    size_t writeCallCount() const { return writeCalls_; }
+
+private:
+    struct Node {
+        std::map<std::string, std::unique_ptr<Node>, CaseInsensitiveLess> children;
+        std::map<std::string, Value, CaseInsensitiveLess> values;
+    };
+
+    Node* resolveRoot(platform::RegKey key) const;
+    Node* find(platform::RegKey root, std::string_view path) const;
+    Node* findOrCreate(platform::RegKey root, std::string_view path);
+    platform::RegKey newHandle(Node* node);
+    Node* classesRootNode(std::string_view path, bool forWrite) const;
+
+    std::unique_ptr<Node> currentUser_;
+    std::unique_ptr<Node> localMachine_;
+    std::map<platform::RegKey, Node*> handles_;
+    platform::RegKey nextHandle_ = 0x1000;
+    bool readOnly_ = false;
+    size_t writeCalls_ = 0;
+};
+
+}  // namespace testsupport

@@ -1,0 +1,80 @@
+#include "platform/win32/win32_files.h"
+
+#include <windows.h>
+
+#include <array>
+#include <unordered_set>
+
+#include "platform/win32/file_error.h"
+#include "platform/win32/scoped_handles.h"
+#include "platform/win32/text_conv.h"
+
+namespace platform {
+namespace {
+
+constexpr DWORD kNotNormal =
+    FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+
+// Runs a directory search for `pattern` and calls `visit` with every normal file
+// it finds, until `visit` returns false.
+template <typename Visit>
+void forEachNormalFile(const std::wstring& pattern, Visit&& visit) {
+    WIN32_FIND_DATAW entry{};
+    const win32::ScopedFindHandle search(FindFirstFileW(pattern.c_str(), &entry));
+    if (!search) return;
+    do {
+        if ((entry.dwFileAttributes & kNotNormal) == 0 && !visit(entry)) return;
+    } while (FindNextFileW(search.get(), &entry) != FALSE);
+}
+
+[[noreturn]] void throwLastError() { throw win32::fileError(GetLastError()); }
+
+}  // namespace
+
+bool Win32Files::exists(std::string_view path) {
+    bool found = false;
+    forEachNormalFile(win32::utf8ToWide(path), [&found](const WIN32_FIND_DATAW&) {
+        found = true;
+        return false;
+    });
+    return found;
+}
+
+void Win32Files::copy(std::string_view from, std::string_view to) {
+    if (CopyFileW(win32::utf8ToWide(from).c_str(), win32::utf8ToWide(to).c_str(), FALSE) == FALSE) {
+        throwLastError();
+    }
+}
+
+void Win32Files::remove(std::string_view path) {
+    if (DeleteFileW(win32::utf8ToWide(path).c_str()) == FALSE) throwLastError();
+}
+
+std::string Win32Files::tempFolder() {
+    std::array<char, MAX_PATH> buffer{};
+    GetTempPathA(static_cast<DWORD>(buffer.size()), buffer.data());
+    const std::string_view whole(buffer.data(), buffer.size());
+    return win32::ansiToUtf8(whole.substr(0, whole.find('\0')));
+}
+
+std::vector<std::string> Win32Files::list(std::string_view folder, std::string_view patterns) {
+    const std::wstring prefix = win32::utf8ToWide(folder) + L'\\';
+    std::vector<std::string> names;
+    std::unordered_set<std::wstring> seen;
+    while (!patterns.empty()) {
+        const size_t end = patterns.find(';');
+        const std::string_view pattern = patterns.substr(0, end);
+        patterns.remove_prefix(end == std::string_view::npos ? patterns.size() : end + 1);
+        if (pattern.empty()) continue;
+        forEachNormalFile(prefix + win32::utf8ToWide(pattern),
+                          [&names, &seen](const WIN32_FIND_DATAW& entry) {
+                              if (seen.emplace(entry.cFileName).second) {
+                                  names.push_back(win32::wideToUtf8(entry.cFileName));
+                              }
+                              return true;
+                          });
+    }
+    return names;
+}
+
+}  // namespace platform

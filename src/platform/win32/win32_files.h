@@ -1,0 +1,22 @@
+#pragma once
+// Files through kernel32's W calls; paths are converted from UTF-8 to UTF-16.
+// A normal file is one that is neither a folder nor hidden nor a system file.
+
+#include "platform/files.h"
+
+namespace platform {
+
+class Win32Files final : public Files {
+  public:
+    bool exists(std::string_view path) override;
+    void copy(std::string_view from, std::string_view to) override;
+    void remove(std::string_view path) override;
+    // GetTempPathA is the one ANSI call here: the folder is returned as it gives
+    // it, converted to UTF-8. A path that does not fit 260 characters gives "".
+    std::string tempFolder() override;
+    // Searches folder + "\" + pattern for each pattern in turn; a file that
+    // matches several patterns is listed once, where it was first found.
+    std::vector<std::string> list(std::string_view folder, std::string_view patterns) override;
+};
+
+}  // namespace platform

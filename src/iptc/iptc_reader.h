@@ -76,7 +76,8 @@ public:
     // Kept for the interface. A repeated dataset gives its first occurrence, so
     // the delimiter never appears inside a field.
     Status Delimiter(std::string_view delimiter);
-    // Reads the IPTC record of the file at `path` (UTF-8). Replaces the fields of
+    // Reads the IPTC record of the file at `path` (UTF-8; a backslash separates
+    // folders, also where the system's separator is '/'). Replaces the fields of
     // any earlier load; on failure the fields are empty.
     Status LoadFile(std::string_view path);
     Status ByLine(std::string& value) const;

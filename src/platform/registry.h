@@ -46,8 +46,8 @@ public:
                              uint32_t access, RegKey& result) = 0;
     // RegQueryValueExA: with `data` null only type and size are reported.
     // `size` is in and out: the buffer's size, then the value's size.
-    virtual long queryValue(RegKey key, std::string_view valueName, uint32_t& type,
-                            uint8_t* data, uint32_t& size) = 0;
+    virtual long queryValue(RegKey key, std::string_view valueName, uint32_t& type, uint8_t* data,
+                            uint32_t& size) = 0;
     // RegSetValueExA: stores exactly `size` bytes of `data`.
     virtual long setValue(RegKey key, std::string_view valueName, uint32_t type,
                           const uint8_t* data, uint32_t size) = 0;

@@ -29,7 +29,8 @@ void saveSetting(platform::Registry& registry, std::string_view section, std::st
         platform::ScopedRegKey probeKey(registry);
         probe = registry.openKey(platform::kLocalMachine, path, probeKey.out());
     }
-    if (probe != platform::kErrorSuccess) modReg::createRegKey(registry, platform::kLocalMachine, path);
+    if (probe != platform::kErrorSuccess)
+        modReg::createRegKey(registry, platform::kLocalMachine, path);
 
     modReg::setRegString(registry, platform::kLocalMachine, path, key, value);
 }

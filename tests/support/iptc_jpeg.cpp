@@ -10,7 +10,8 @@ void putBigEndian(std::vector<uint8_t>& out, uint32_t value, int bytes) {
     }
 }
 
-void putDataset(std::vector<uint8_t>& out, uint8_t record, uint8_t dataset, const std::string& value) {
+void putDataset(std::vector<uint8_t>& out, uint8_t record, uint8_t dataset,
+                const std::string& value) {
     out.insert(out.end(), {0x1C, record, dataset});
     putBigEndian(out, static_cast<uint32_t>(value.size()), 2);
     out.insert(out.end(), value.begin(), value.end());

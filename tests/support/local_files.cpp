@@ -47,7 +47,8 @@ bool LocalFiles::isNormalFile(const std::string& nativePath) const {
 }
 
 void LocalFiles::checkUnlocked(const std::string& nativePath) const {
-    if (locked_.count(nativePath)) throw AppError(error_number::permissionDenied, "Permission denied");
+    if (locked_.count(nativePath))
+        throw AppError(error_number::permissionDenied, "Permission denied");
 }
 
 bool LocalFiles::exists(std::string_view path) {
@@ -58,7 +59,8 @@ bool LocalFiles::exists(std::string_view path) {
 
     std::error_code ec;
     for (const auto& entry : fs::directory_iterator(asPath.parent_path(), ec)) {
-        if (matches(name, entry.path().filename().string()) && isNormalFile(entry.path().string())) {
+        if (matches(name, entry.path().filename().string()) &&
+            isNormalFile(entry.path().string())) {
             return true;
         }
     }
@@ -84,7 +86,8 @@ void LocalFiles::remove(std::string_view path) {
     if (!fs::is_regular_file(native)) throw AppError(error_number::fileNotFound, "File not found");
     checkUnlocked(native);
     std::error_code ec;
-    if (!fs::remove(native, ec)) throw AppError(error_number::pathFileAccess, "Path/File access error");
+    if (!fs::remove(native, ec))
+        throw AppError(error_number::pathFileAccess, "Path/File access error");
 }
 
 std::vector<std::string> LocalFiles::list(std::string_view folder, std::string_view patterns) {

@@ -42,10 +42,9 @@ std::string joinPath(std::string_view a, std::string_view b) {
 }  // namespace
 
 bool CaseInsensitiveLess::operator()(std::string_view a, std::string_view b) const {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [](unsigned char x, unsigned char y) {
-                                            return std::toupper(x) < std::toupper(y);
-                                        });
+    return std::lexicographical_compare(
+        a.begin(), a.end(), b.begin(), b.end(),
+        [](unsigned char x, unsigned char y) { return std::toupper(x) < std::toupper(y); });
 }
 
 MemoryRegistry::MemoryRegistry()
@@ -88,7 +87,8 @@ MemoryRegistry::Node* MemoryRegistry::findOrCreate(RegKey root, std::string_view
         const std::vector<std::string> parts = splitPath(path);
         for (size_t depth = parts.size() + 1; depth-- > 0;) {
             std::string prefix;
-            for (size_t i = 0; i < depth; ++i) prefix = prefix.empty() ? parts[i] : prefix + "\\" + parts[i];
+            for (size_t i = 0; i < depth; ++i)
+                prefix = prefix.empty() ? parts[i] : prefix + "\\" + parts[i];
             const std::string full = joinPath(classesPath, prefix);
             const bool inUser = find(kCurrentUser, full) != nullptr;
             const bool inMachine = find(kLocalMachine, full) != nullptr;

@@ -38,8 +38,8 @@ public:
                    platform::RegKey& result) override;
     long createKeyEx(platform::RegKey root, std::string_view subKey, uint32_t options,
                      uint32_t access, platform::RegKey& result) override;
-    long queryValue(platform::RegKey key, std::string_view valueName, uint32_t& type,
-                    uint8_t* data, uint32_t& size) override;
+    long queryValue(platform::RegKey key, std::string_view valueName, uint32_t& type, uint8_t* data,
+                    uint32_t& size) override;
     long setValue(platform::RegKey key, std::string_view valueName, uint32_t type,
                   const uint8_t* data, uint32_t size) override;
     long deleteKey(platform::RegKey root, std::string_view subKey) override;

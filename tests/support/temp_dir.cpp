@@ -25,7 +25,8 @@ std::string TempDir::write(std::string_view name, const std::vector<uint8_t>& by
     const std::filesystem::path target = path_ / name;
     std::filesystem::create_directories(target.parent_path());
     std::ofstream out(target, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
     if (!out) throw std::runtime_error("cannot write " + target.string());
     return target.string();
 }
@@ -36,7 +37,8 @@ std::string TempDir::write(std::string_view name, std::string_view text) const {
 
 std::vector<uint8_t> readAll(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in),
+                                std::istreambuf_iterator<char>());
 }
 
 }  // namespace testsupport

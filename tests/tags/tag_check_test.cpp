@@ -27,22 +27,22 @@ protected:
     std::string record(std::string_view key) {
         return mdlINI::getSetting(fake.registry, "Last Execute", key);
     }
-    bool tempCopyExists() {
-        return std::filesystem::exists(fake.root.path() / "temp" / "ts.jpeg");
-    }
+    bool tempCopyExists() { return std::filesystem::exists(fake.root.path() / "temp" / "ts.jpeg"); }
 
     FakePlatform fake;
     frmMain form{fake.platform, "\"C:\\pages\\the run.jpg\""};
 };
 
 TEST_F(TagCheckTest, PageImageShowsItsTitleAndTrimmedAddressAndLeavesNoRecord) {
-    const std::string path = fake.root.write("a.jpg", pageImage("  Title  ", "  https://a.example/ "));
+    const std::string path =
+        fake.root.write("a.jpg", pageImage("  Title  ", "  https://a.example/ "));
     EXPECT_TRUE(form.isContainIPTC(path));
     EXPECT_EQ(form.lblTitle.caption(), "  Title  ");
     EXPECT_EQ(form.lblAddress.caption(), "https://a.example/");
     EXPECT_EQ(form.lastTagSummary(),
               "By-Line:  Title  # By-Title:*+*+*# Source:  https://a.example/ ");
-    EXPECT_FALSE(fake.registry.keyExists(platform::kLocalMachine, "SOFTWARE\\tessmire\\Last Execute"));
+    EXPECT_FALSE(
+        fake.registry.keyExists(platform::kLocalMachine, "SOFTWARE\\tessmire\\Last Execute"));
 }
 
 TEST_F(TagCheckTest, PathsOf26CharactersAndMoreAreReadFromTheTemporaryCopy) {
@@ -66,14 +66,17 @@ TEST_F(TagCheckTest, PathsOf26CharactersAndMoreAreReadFromTheTemporaryCopy) {
 }
 
 TEST_F(TagCheckTest, OnlyTheExactMarkerMakesAPageImage) {
-    const std::vector<std::string> nearMisses = {"*+*+* ", "*+*+", "*+*+*+*", " *+*+*",
-                                                 std::string("*+*+*\0", 6), "*+*+*\r\n"};
+    const std::vector<std::string> nearMisses = {
+        "*+*+* ", "*+*+", "*+*+*+*", " *+*+*", std::string("*+*+*\0", 6), "*+*+*\r\n"};
     for (const std::string& marker : nearMisses) {
         const std::string path = fake.root.write("m.jpg", jpegWithIptc({"t", marker, "a"}));
         EXPECT_FALSE(form.isContainIPTC(path)) << '"' << marker << '"';
         // Compared as stored: reading the record back would stop at an embedded NUL.
-        const std::string expected = "IPTC:IPTC not found |Tag:By-Line:t# By-Title:" + marker + "# Source:a";
-        EXPECT_EQ(fake.registry.value(platform::kLocalMachine, "SOFTWARE\\tessmire\\Last Execute", "Error")->data,
+        const std::string expected =
+            "IPTC:IPTC not found |Tag:By-Line:t# By-Title:" + marker + "# Source:a";
+        EXPECT_EQ(fake.registry
+                      .value(platform::kLocalMachine, "SOFTWARE\\tessmire\\Last Execute", "Error")
+                      ->data,
                   std::vector<uint8_t>(expected.begin(), expected.end()));
     }
 }
@@ -103,7 +106,8 @@ TEST_F(TagCheckTest, SteppingOverTwoUntaggedFilesRecordsTheFirstAsTagAndTheSecon
     EXPECT_EQ(record("Tag"), "By-Line:first# By-Title:no# Source:1");
     EXPECT_EQ(record("Error"), "IPTC:IPTC not found |Tag:By-Line:second# By-Title:no# Source:2");
     EXPECT_EQ(record("Time"), "11:00:00");
-    EXPECT_EQ(record("Command"), form.commandLine()) << "the run's command line, not the file's path";
+    EXPECT_EQ(record("Command"), form.commandLine())
+        << "the run's command line, not the file's path";
 }
 
 TEST_F(TagCheckTest, PageImageLeavesAnEarlierRecordInPlace) {

@@ -17,7 +17,7 @@ const std::string testSection = "test-" + std::to_string(GetCurrentProcessId());
 const std::string testPath = "SOFTWARE\\tessmire\\" + testSection;
 
 class SettingsWin32Test : public ::testing::Test {
-  protected:
+protected:
     void TearDown() override {
         RegDeleteKeyA(HKEY_LOCAL_MACHINE, (testPath + "\\Child").c_str());
         RegDeleteKeyA(HKEY_LOCAL_MACHINE, testPath.c_str());

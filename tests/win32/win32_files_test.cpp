@@ -57,7 +57,7 @@ int32_t errorNumberOf(Action&& action) {
 }
 
 class Win32FilesTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         static int serial = 0;
         dir_ = fs::path(win32::utf8ToWide(files_.tempFolder())) /

@@ -48,7 +48,7 @@ ReadValue read(Registry& registry, RegKey key, std::string_view name) {
 
 // A fresh key below HKEY_CURRENT_USER\Software, opened through the layer.
 class Win32RegistryTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         ASSERT_EQ(registry_.createKeyEx(kCurrentUser, path_, kRegOptionNonVolatile, kKeyAllAccess,
                                         key_.out()),
@@ -222,7 +222,7 @@ struct Root {
 void PrintTo(const Root& root, std::ostream* out) { *out << root.name; }
 
 class Win32RegistryRootTest : public ::testing::TestWithParam<Root> {
-  protected:
+protected:
     void TearDown() override { RegDeleteTreeA(GetParam().native, path_.c_str()); }
     Win32Registry registry_;
     const std::string path_ = std::string(GetParam().parent) + testKeyName();

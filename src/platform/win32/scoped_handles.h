@@ -11,7 +11,7 @@ namespace platform::win32 {
 // `Traits` gives the handle type, its "no handle" value and how to close it.
 template <typename Traits>
 class UniqueHandle {
-  public:
+public:
     using Handle = typename Traits::Handle;
 
     UniqueHandle() noexcept = default;
@@ -35,7 +35,7 @@ class UniqueHandle {
         if (old != Traits::invalid()) Traits::close(old);
     }
 
-  private:
+private:
     Handle handle_ = Traits::invalid();
 };
 

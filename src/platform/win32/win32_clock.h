@@ -6,7 +6,7 @@ namespace platform {
 
 // The time of day from GetTimeFormatA in the user's default locale and format.
 class Win32Clock final : public Clock {
-  public:
+public:
     std::string timeOfDay() override;
 };
 

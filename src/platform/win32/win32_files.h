@@ -7,7 +7,7 @@
 namespace platform {
 
 class Win32Files final : public Files {
-  public:
+public:
     bool exists(std::string_view path) override;
     void copy(std::string_view from, std::string_view to) override;
     void remove(std::string_view path) override;

@@ -21,7 +21,7 @@
 namespace platform {
 
 class Win32Registry final : public Registry {
-  public:
+public:
     long openKey(RegKey root, std::string_view subKey, RegKey& result) override;
     long createKey(RegKey root, std::string_view subKey, RegKey& result) override;
     long createKeyEx(RegKey root, std::string_view subKey, uint32_t options, uint32_t access,

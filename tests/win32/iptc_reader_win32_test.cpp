@@ -40,7 +40,7 @@ protected:
 TEST_F(IptcReaderWin32Test, ReadsFilesWithNamesOutsideTheAnsiCodePage) {
     const fs::path path = write(L"Seite \u00FC \u65E5\u672C.jpg");
     iptc::IptcReader reader;
-    ASSERT_TRUE(reader.LoadFile(win32::wideToUtf8(path.native())).ok());
+    ASSERT_TRUE(reader.LoadFile(platform::win32::wideToUtf8(path.native())).ok());
     std::string marker;
     ASSERT_TRUE(reader.ByLineTitle(marker).ok());
     EXPECT_EQ(marker, "*+*+*");
@@ -48,17 +48,17 @@ TEST_F(IptcReaderWin32Test, ReadsFilesWithNamesOutsideTheAnsiCodePage) {
 
 TEST_F(IptcReaderWin32Test, FileLockedByAnotherProgramIsAccessDenied) {
     const fs::path path = write(L"locked.jpg");
-    const win32::ScopedFileHandle lock(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr,
-                                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    const platform::win32::ScopedFileHandle lock(CreateFileW(
+        path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     ASSERT_TRUE(lock);
     iptc::IptcReader reader;
-    EXPECT_EQ(reader.LoadFile(win32::wideToUtf8(path.native())).code,
+    EXPECT_EQ(reader.LoadFile(platform::win32::wideToUtf8(path.native())).code,
               iptc::status_code::accessDenied);
 }
 
 TEST_F(IptcReaderWin32Test, FolderIsNotAFile) {
     iptc::IptcReader reader;
-    EXPECT_EQ(reader.LoadFile(win32::wideToUtf8(folder.native())).code,
+    EXPECT_EQ(reader.LoadFile(platform::win32::wideToUtf8(folder.native())).code,
               iptc::status_code::fileNotFound);
 }
 

@@ -14,24 +14,16 @@ namespace base {
 // 3.5 -> 4), as every rounding in the program does.
 inline double roundHalfEven(double value) { return std::nearbyint(value); }
 
-// The rounded value as a 16-bit integer; raises overflow (6) when it does not fit.
-inline int16_t toInt16(double value) {
+// The rounded value as an integer of type Int (int16_t for the program's 16-bit
+// counts and values); raises overflow (6) when it does not fit.
+template <typename Int>
+Int roundTo(double value) {
     const double rounded = roundHalfEven(value);
-    if (!(rounded >= std::numeric_limits<int16_t>::min() &&
-          rounded <= std::numeric_limits<int16_t>::max())) {
+    if (!(rounded >= static_cast<double>(std::numeric_limits<Int>::min()) &&
+          rounded <= static_cast<double>(std::numeric_limits<Int>::max()))) {
         throw AppError(error_number::overflow, "Overflow");
     }
-    return static_cast<int16_t>(rounded);
-}
-
-// The rounded value as a 32-bit integer; raises overflow (6) when it does not fit.
-inline int32_t toInt32(double value) {
-    const double rounded = roundHalfEven(value);
-    if (!(rounded >= std::numeric_limits<int32_t>::min() &&
-          rounded <= std::numeric_limits<int32_t>::max())) {
-        throw AppError(error_number::overflow, "Overflow");
-    }
-    return static_cast<int32_t>(rounded);
+    return static_cast<Int>(rounded);
 }
 
 }  // namespace base

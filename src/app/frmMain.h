@@ -1,24 +1,57 @@
 #pragma once
 // The main window: its controls, its state, and every operation that works on
 // them. The methods are defined in the rooms they belong to (tags/ for the tag
-// check, and so on); this header is the one place that lists them all.
+// check, view/ for the layout and scrolling, ...); this header lists them all.
 
+#include <array>
 #include <cstdint>
 #include <string>
 
 #include "platform/platform.h"
+#include "ui/form.h"
+#include "ui/image.h"
 #include "ui/label.h"
+#include "ui/line.h"
+#include "ui/list_box.h"
+#include "ui/picture_box.h"
+#include "ui/scroll_bar.h"
+#include "view/scroll_scale.h"
 
-class frmMain {
+class frmMain : public ui::Form {
 public:
-    // `commandLine` is the argument text of the process, taken whole.
+    // `commandLine` is the argument text of the process, taken whole. The
+    // platform outlives the window.
     frmMain(platform::Platform& platform, std::string commandLine);
-    frmMain(const frmMain&) = delete;
-    frmMain& operator=(const frmMain&) = delete;
 
-    // Controls.
-    ui::Label lblTitle;
-    ui::Label lblAddress;
+    // Controls, in z-order within their containers (first is bottom).
+    ui::Frame frAddress{this, "frAddress"};
+    ui::Image imgTitle{&frAddress, "imgTitle"};
+    ui::Label lblTitle{&frAddress, "lblTitle"};
+    ui::Label lblTessmire{&frAddress, "lblTessmire"};
+    std::array<ui::Line, 4> Line1{{{&frAddress, "Line1(0)"},
+                                   {&frAddress, "Line1(1)"},
+                                   {&frAddress, "Line1(2)"},
+                                   {&frAddress, "Line1(3)"}}};
+    ui::Label Label1{&frAddress, "Label1"};
+    ui::Label lblAddress{&frAddress, "lblAddress"};
+    std::array<ui::Image, 3> imgGo{
+        {{&frAddress, "imgGo(0)"}, {&frAddress, "imgGo(1)"}, {&frAddress, "imgGo(2)"}}};
+    ui::Image imgPrev{&frAddress, "imgPrev"};
+    ui::Image imgNext{&frAddress, "imgNext"};
+    ui::Image imgDown{&frAddress, "imgDown"};
+    ui::Image imgBottom{&frAddress, "imgBottom"};
+    ui::Image imgShrink{&frAddress, "imgShrink"};
+    ui::PictureBox frImage{this, "frImage"};
+    ui::PictureBox imgDisplay{&frImage, "imgDisplay"};
+    ui::FlatScrollBar scroll_h{this, "scroll_h", ui::Orientation::horizontal};
+    ui::FlatScrollBar scroll_v{this, "scroll_v", ui::Orientation::vertical};
+    ui::Image imgSize{this, "imgSize"};
+    ui::PictureBox imgPrint{this, "imgPrint"};
+    ui::ListBox lstFile{this, "lstFile"};
+
+    // The client size the window is created with, in twips, centred on the screen.
+    static constexpr int32_t designClientWidthTwips = 11880;
+    static constexpr int32_t designClientHeightTwips = 9255;
 
     // Page tags (tags/).
     // True when the file carries the page marker; then the labels show its title
@@ -28,13 +61,39 @@ public:
     // Overwrites the last-run record with this check's command line and error.
     void logRun(const std::string& commandLine, const std::string& errorText);
 
+    // Layout (view/layout.cpp).
+    void layoutWindow();
+    void Form_Resize();
+
+    // Scrolling and paging (view/scrolling.cpp).
+    void setupScrollBars(int32_t pictureWidth, int32_t pictureHeight, int32_t frameWidth,
+                         int32_t frameHeight);
+    void centerPicture();
+    void scroll_h_Change();
+    void scroll_v_Change();
+    void imgDown_Click();
+    void imgBottom_Click();
+
+    // Shows a decoded picture at original size in imgDisplay, shared with
+    // imgSize and imgPrint, and records its size.
+    void showPicture(base::Picture picture);
+
     // State read by other rooms and by tests.
     const std::string& commandLine() const noexcept { return commandLine_; }
     const std::string& lastTagSummary() const noexcept { return lastTagSummary_; }
     bool addressBarShown() const noexcept { return addressBarShown_; }
+    void setAddressBarShown(bool shown) { addressBarShown_ = shown; }
     bool pictureLoaded() const noexcept { return pictureLoaded_; }
+    bool vScrollShown() const noexcept { return vScrollShown_; }
+    bool shiftDown() const noexcept { return shiftDown_; }
+    void setShiftDown(bool down) { shiftDown_ = down; }
+    int32_t pictureWidth() const noexcept { return pictureWidth_; }
+    int32_t pictureHeight() const noexcept { return pictureHeight_; }
 
 private:
+    void buildControls();
+    void wireEvents();
+
     platform::Platform& platform_;
     const std::string commandLine_;
 
@@ -50,4 +109,9 @@ private:
     bool vScrollShown_ = false;
     bool shiftDown_ = false;
     bool addressClickPending_ = false;
+
+    // Pixels per scroll unit of each bar: 1 unless the picture outgrows the
+    // 16-bit scroll range.
+    view::ScrollScale hScale_;
+    view::ScrollScale vScale_;
 };

@@ -28,6 +28,9 @@ inline constexpr int32_t pathFileAccess = 75;
 inline constexpr int32_t pathNotFound = 76;
 inline constexpr int32_t typeMismatch = 13;
 inline constexpr int32_t overflow = 6;
+inline constexpr int32_t outOfMemory = 7;
+inline constexpr int32_t invalidPropertyValue = 380;
+inline constexpr int32_t invalidPicture = 481;
 inline constexpr int32_t dialogCancelled = 32755;
 }  // namespace error_number
 

@@ -4,6 +4,8 @@
 
 #include "platform/clock.h"
 #include "platform/files.h"
+#include "platform/picture_codec.h"
+#include "platform/picture_resources.h"
 #include "platform/registry.h"
 
 namespace platform {
@@ -12,6 +14,8 @@ struct Platform {
     Registry& registry;
     Files& files;
     Clock& clock;
+    PictureCodec& pictureCodec;
+    PictureResources& pictures;
 };
 
 }  // namespace platform

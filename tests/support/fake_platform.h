@@ -2,20 +2,32 @@
 // The platform doubles together, with a temporary folder of their own, for
 // tests that drive the program's logic natively.
 
+#include "base/app_error.h"
 #include "platform/platform.h"
 #include "support/fake_clock.h"
+#include "support/fake_pictures.h"
 #include "support/local_files.h"
 #include "support/memory_registry.h"
 #include "support/temp_dir.h"
 
 namespace testsupport {
 
+// TEMPORARY until the JPEG codec lands.
+struct TemporaryCodec : platform::PictureCodec {
+    base::Picture decode(std::string_view) override {
+        throw base::AppError(481, "Invalid picture");
+    }
+    std::unique_ptr<platform::BandReader> openBands(std::string_view) override { return nullptr; }
+};
+
 struct FakePlatform {
     TempDir root{"ts"};
     MemoryRegistry registry;
     LocalFiles files{root.file("temp") + "/"};
     FakeClock clock;
-    platform::Platform platform{registry, files, clock};
+    TemporaryCodec codec;
+    FakePictures pictures;
+    platform::Platform platform{registry, files, clock, codec, pictures};
 
     FakePlatform() { std::filesystem::create_directories(root.path() / "temp"); }
 };

@@ -1,0 +1,56 @@
+#include "ui/form.h"
+
+namespace ui {
+
+FormPeer* Form::formPeer() const { return dynamic_cast<FormPeer*>(peer()); }
+
+void Form::setCaption(std::string caption) {
+    if (caption == caption_) return;
+    caption_ = std::move(caption);
+    if (FormPeer* p = formPeer()) p->captionChanged();
+}
+
+void Form::setOuterWidth(int32_t twips) {
+    if (FormPeer* p = formPeer()) {
+        p->setOuterSize(twips, outerHeight_);
+    } else {
+        outerWidth_ = twips;
+    }
+}
+
+void Form::setOuterHeight(int32_t twips) {
+    if (FormPeer* p = formPeer()) {
+        p->setOuterSize(outerWidth_, twips);
+    } else {
+        outerHeight_ = twips;
+    }
+}
+
+void Form::setMousePointer(Pointer pointer) {
+    if (pointer == pointer_) return;
+    pointer_ = pointer;
+    if (FormPeer* p = formPeer()) p->pointerChanged();
+}
+
+void Form::setShowInTaskbar(bool show) {
+    if (show == showInTaskbar_) return;
+    showInTaskbar_ = show;
+    if (FormPeer* p = formPeer()) p->showInTaskbarChanged();
+}
+
+void Form::backendResized(int32_t clientWidth, int32_t clientHeight, int32_t outerWidth,
+                          int32_t outerHeight, WindowState state) {
+    clientWidth_ = clientWidth;
+    clientHeight_ = clientHeight;
+    outerWidth_ = outerWidth;
+    outerHeight_ = outerHeight;
+    state_ = state;
+    if (Resize) Resize();
+}
+
+void Form::backendSetScreenMetrics(double twipsPerPixelX, double twipsPerPixelY) {
+    twipsPerPixelX_ = twipsPerPixelX;
+    twipsPerPixelY_ = twipsPerPixelY;
+}
+
+}  // namespace ui

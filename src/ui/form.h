@@ -1,0 +1,76 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "ui/control.h"
+
+namespace ui {
+
+// What a window's backend does for it: its frame on screen and the screen's
+// metrics. The headless backend keeps them as plain numbers.
+class FormPeer : public ControlPeer {
+public:
+    // The outer size set by the program, in twips.
+    virtual void setOuterSize(int32_t widthTwips, int32_t heightTwips) = 0;
+    virtual void captionChanged() = 0;
+    virtual void pointerChanged() = 0;
+    virtual void showInTaskbarChanged() = 0;
+};
+
+// A top-level window. It places its children in pixels; its outer size is in
+// twips. The backend reports the client size and state, which fire Resize.
+class Form : public Container {
+public:
+    explicit Form(std::string_view name) : Container(nullptr, name, ScaleMode::pixels) {}
+
+    const std::string& caption() const noexcept { return caption_; }
+    void setCaption(std::string caption);
+
+    int32_t clientWidth() const noexcept { return clientWidth_; }
+    int32_t clientHeight() const noexcept { return clientHeight_; }
+    int32_t outerWidth() const noexcept { return outerWidth_; }
+    int32_t outerHeight() const noexcept { return outerHeight_; }
+    void setOuterWidth(int32_t twips);
+    void setOuterHeight(int32_t twips);
+    WindowState windowState() const noexcept { return state_; }
+
+    // The screen's twips per pixel (15 at 96 DPI, 7.5 at 192 DPI).
+    double twipsPerPixelX() const noexcept { return twipsPerPixelX_; }
+    double twipsPerPixelY() const noexcept { return twipsPerPixelY_; }
+
+    // The screen-wide mouse pointer.
+    Pointer mousePointer() const noexcept { return pointer_; }
+    void setMousePointer(Pointer pointer);
+
+    bool showInTaskbar() const noexcept { return showInTaskbar_; }
+    void setShowInTaskbar(bool show);
+
+    // Key events with the key code and the shift state, and the resize event.
+    std::function<void(int keyCode, int shift)> KeyDown;
+    std::function<void(int keyCode, int shift)> KeyUp;
+    std::function<void()> Resize;
+
+    // Backend side: the window's new client size (pixels), outer size (twips)
+    // and state; fires Resize.
+    void backendResized(int32_t clientWidth, int32_t clientHeight, int32_t outerWidth,
+                        int32_t outerHeight, WindowState state);
+    void backendSetScreenMetrics(double twipsPerPixelX, double twipsPerPixelY);
+
+private:
+    FormPeer* formPeer() const;
+
+    std::string caption_;
+    int32_t clientWidth_ = 0;
+    int32_t clientHeight_ = 0;
+    int32_t outerWidth_ = 0;
+    int32_t outerHeight_ = 0;
+    WindowState state_ = WindowState::normal;
+    double twipsPerPixelX_ = 15;
+    double twipsPerPixelY_ = 15;
+    Pointer pointer_ = Pointer::normal;
+    bool showInTaskbar_ = true;
+};
+
+}  // namespace ui

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "base/bitmap.h"
+#include "ui/control.h"
+
+namespace ui {
+
+// A container that shows a picture at (0, 0), unscaled, on its background
+// colour. A picture box larger than its container shows only the part inside
+// the container: the backend paints that part at the box's offset and never
+// moves a window past the platform's coordinate limits.
+class PictureBox : public Container {
+public:
+    PictureBox(Container* parent, std::string_view name, ScaleMode scale = ScaleMode::pixels)
+        : Container(parent, name, scale) {}
+
+    const base::Picture& picture() const noexcept { return picture_; }
+    void setPicture(base::Picture picture);
+    Color backColor() const noexcept { return backColor_; }
+    void setBackColor(Color color);
+    bool bordered() const noexcept { return bordered_; }
+    void setBordered(bool bordered) { bordered_ = bordered; }
+
+private:
+    base::Picture picture_;
+    Color backColor_ = rgb(212, 208, 200);
+    bool bordered_ = false;
+};
+
+// A borderless frame: a container with a background and nothing else.
+class Frame : public Container {
+public:
+    Frame(Container* parent, std::string_view name, ScaleMode scale = ScaleMode::twips)
+        : Container(parent, name, scale) {}
+    Color backColor() const noexcept { return backColor_; }
+    void setBackColor(Color color) { backColor_ = color; }
+
+private:
+    Color backColor_ = rgb(212, 208, 200);
+};
+
+}  // namespace ui

@@ -1,0 +1,122 @@
+// Scrolling and paging: which scroll bars the picture needs, how their values
+// move the picture inside the frame, and the paging buttons.
+
+#include <algorithm>
+
+#include "app/frmMain.h"
+#include "base/app_error.h"
+#include "base/rounding.h"
+
+namespace {
+
+// Room made beside the frame for a scroll bar, in pixels.
+constexpr int32_t scrollBarRoom = 20;
+// The maximum a hidden scroll bar is given.
+constexpr int16_t hiddenMaximum = 100;
+// Rows skipped at the top as soon as the picture is scrolled at all.
+constexpr int32_t scrolledTopMargin = 5;
+// Pixels of the previous screen that stay in view after paging.
+constexpr int32_t pageOverlap = 30;
+
+// Half the room left around a picture that fits, rounded halves to even.
+int32_t centred(int32_t frame, int32_t picture) {
+    return base::roundTo<int32_t>((static_cast<double>(frame) - picture) / 2);
+}
+
+}  // namespace
+
+void frmMain::setupScrollBars(int32_t pictureWidth, int32_t pictureHeight, int32_t frameWidth,
+                              int32_t frameHeight) {
+    if (pictureHeight - frameHeight > 0) frImage.setWidth(frImage.width() - scrollBarRoom);
+    if (pictureWidth - frameWidth > 0) frImage.setHeight(frImage.height() - scrollBarRoom);
+
+    if (pictureWidth > frameWidth) {
+        scroll_h.setLeft(frImage.left());
+        scroll_h.setTop(clientHeight() - scrollBarRoom);
+        scroll_h.setWidth(frImage.width());
+        hScale_ = view::ScrollScale(pictureWidth - frameWidth);
+        scroll_h.setMax(hScale_.maxValue());
+        scroll_h.setVisible(true);
+        scroll_h.setValue(0);
+        imgDisplay.setLeft(0);
+    } else {
+        scroll_h.setMax(hiddenMaximum);
+        scroll_h.setVisible(false);
+        imgDisplay.setLeft(centred(frImage.width(), imgDisplay.width()));
+    }
+
+    if (pictureHeight > frameHeight) {
+        scroll_v.setTop(frImage.top());
+        scroll_v.setHeight(frImage.height());
+        scroll_v.setLeft(frImage.width());
+        vScale_ = view::ScrollScale(pictureHeight - frameHeight);
+        scroll_v.setMax(vScale_.maxValue());
+        scroll_v.setVisible(true);
+        scroll_v.setValue(0);
+        imgDisplay.setTop(0);
+        vScrollShown_ = true;
+    } else {
+        scroll_v.setMax(hiddenMaximum);
+        scroll_v.setVisible(false);
+        vScrollShown_ = false;
+        imgDisplay.setTop(centred(frImage.height(), imgDisplay.height()));
+    }
+}
+
+void frmMain::centerPicture() {
+    if (scroll_h.visible() || scroll_v.visible()) return;
+    imgDisplay.setTop(centred(frImage.height(), imgDisplay.height()));
+    imgDisplay.setLeft(centred(frImage.width(), imgDisplay.width()));
+}
+
+void frmMain::scroll_h_Change() {
+    try {
+        imgDisplay.setLeft(-hScale_.pixels(scroll_h.value()));
+    } catch (const base::AppError&) {
+    }
+}
+
+void frmMain::scroll_v_Change() {
+    // Offsets are 32-bit: a value near the 16-bit maximum still reaches the
+    // picture's last rows.
+    try {
+        const int16_t value = scroll_v.value();
+        imgDisplay.setTop(value > 0 ? -(vScale_.pixels(value) + scrolledTopMargin) : 0);
+    } catch (const base::AppError&) {
+    }
+}
+
+void frmMain::imgDown_Click() {
+    if (!scroll_v.visible()) return;
+    const int32_t frameHeight = frImage.height();
+    const int32_t value = scroll_v.value();
+    const int32_t maximum = scroll_v.max();
+    // A page in bar units: one unit is one pixel unless the picture is huge.
+    const int32_t page = vScale_.units(frameHeight - pageOverlap);
+
+    int32_t target = 0;
+    if (shiftDown_) {
+        target = vScale_.pixels(value) > frameHeight ? value - page : 0;
+    } else {
+        target = vScale_.pixels(maximum - value) > frameHeight ? value + page : maximum;
+    }
+    scroll_v.setValue(static_cast<int16_t>(std::clamp(target, 0, maximum)));
+}
+
+void frmMain::imgBottom_Click() {
+    if (!scroll_v.visible()) return;
+    scroll_v.setValue(scroll_v.value() == scroll_v.max() ? 0 : scroll_v.max());
+}
+
+void frmMain::showPicture(base::Picture picture) {
+    const int32_t width = picture ? picture->width() : 0;
+    const int32_t height = picture ? picture->height() : 0;
+    imgSize.setPicture(picture);
+    imgPrint.setPicture(picture);
+    imgDisplay.setPicture(std::move(picture));
+    imgDisplay.setWidth(width);
+    imgDisplay.setHeight(height);
+    pictureWidth_ = width;
+    pictureHeight_ = height;
+    pictureLoaded_ = true;
+}

@@ -7,6 +7,7 @@
 #include "platform/picture_codec.h"
 #include "platform/picture_resources.h"
 #include "platform/registry.h"
+#include "platform/shell.h"
 
 namespace platform {
 
@@ -16,6 +17,7 @@ struct Platform {
     Clock& clock;
     PictureCodec& pictureCodec;
     PictureResources& pictures;
+    Shell& shell;
 };
 
 }  // namespace platform

@@ -8,6 +8,7 @@
 #include "support/fake_pictures.h"
 #include "support/local_files.h"
 #include "support/memory_registry.h"
+#include "support/recording_shell.h"
 #include "support/temp_dir.h"
 
 namespace testsupport {
@@ -27,7 +28,8 @@ struct FakePlatform {
     FakeClock clock;
     TemporaryCodec codec;
     FakePictures pictures;
-    platform::Platform platform{registry, files, clock, codec, pictures};
+    RecordingShell shell;
+    platform::Platform platform{registry, files, clock, codec, pictures, shell};
 
     FakePlatform() { std::filesystem::create_directories(root.path() / "temp"); }
 };

@@ -1,0 +1,47 @@
+#pragma once
+// A shell that records what it was asked and answers as it was told.
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/shell.h"
+
+namespace testsupport {
+
+class RecordingShell : public platform::Shell {
+public:
+    std::string findExecutable(std::string_view file) override {
+        findExecutableCalls.emplace_back(file);
+        return executableFor;
+    }
+    bool startProcess(std::string_view commandLine) override {
+        startedProcesses.emplace_back(commandLine);
+        return canStartProcesses;
+    }
+    intptr_t shellExecute(std::string_view verb, std::string_view file, std::string_view parameters,
+                          std::string_view directory) override {
+        shellExecuteCalls.push_back({std::string(verb), std::string(file), std::string(parameters),
+                                     std::string(directory)});
+        return shellExecuteResult;
+    }
+    void notifyAssociationChanged() override { ++associationNotices; }
+    std::string executablePath() override { return ownPath; }
+
+    // Answers.
+    std::string executableFor;
+    bool canStartProcesses = true;
+    intptr_t shellExecuteResult = 42;
+    std::string ownPath = "C:\\Program Files\\Tessmire\\tsviewer.exe";
+
+    // What was asked.
+    struct ShellExecuteCall {
+        std::string verb, file, parameters, directory;
+    };
+    std::vector<std::string> findExecutableCalls;
+    std::vector<std::string> startedProcesses;
+    std::vector<ShellExecuteCall> shellExecuteCalls;
+    int associationNotices = 0;
+};
+
+}  // namespace testsupport

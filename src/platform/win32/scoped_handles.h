@@ -59,7 +59,15 @@ struct FileHandleTraits {
     static void close(Handle handle) noexcept { CloseHandle(handle); }
 };
 
+// Process and thread handles: null when there is none.
+struct KernelHandleTraits {
+    using Handle = HANDLE;
+    static Handle invalid() noexcept { return nullptr; }
+    static void close(Handle handle) noexcept { CloseHandle(handle); }
+};
+
 using ScopedHkey = UniqueHandle<HkeyTraits>;
+using ScopedKernelHandle = UniqueHandle<KernelHandleTraits>;
 using ScopedFindHandle = UniqueHandle<FindHandleTraits>;
 using ScopedFileHandle = UniqueHandle<FileHandleTraits>;
 

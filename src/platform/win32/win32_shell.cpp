@@ -1,0 +1,70 @@
+#include "platform/win32/win32_shell.h"
+
+#include <windows.h>
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <vector>
+
+#include "platform/win32/scoped_handles.h"
+#include "platform/win32/text_conv.h"
+
+namespace platform {
+
+namespace {
+
+// Shell calls answer with a number above 32 when they succeed.
+constexpr intptr_t shellSuccessAbove = 32;
+
+}  // namespace
+
+std::string Win32Shell::findExecutable(std::string_view file) {
+    char found[MAX_PATH] = {};
+    const auto result = reinterpret_cast<intptr_t>(
+        FindExecutableA(win32::utf8ToAnsi(file).c_str(), nullptr, found));
+    if (result <= shellSuccessAbove) return {};
+    return win32::ansiToUtf8(found);
+}
+
+bool Win32Shell::startProcess(std::string_view commandLine) {
+    // CreateProcessA may write into the command line, so it gets its own copy.
+    std::string command = win32::utf8ToAnsi(commandLine);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        return false;
+    }
+    // The started program is on its own: nothing waits for it.
+    const win32::ScopedKernelHandle processHandle(process.hProcess);
+    const win32::ScopedKernelHandle threadHandle(process.hThread);
+    return true;
+}
+
+intptr_t Win32Shell::shellExecute(std::string_view verb, std::string_view file,
+                                  std::string_view parameters, std::string_view directory) {
+    return reinterpret_cast<intptr_t>(ShellExecuteA(
+        nullptr, win32::utf8ToAnsi(verb).c_str(), win32::utf8ToAnsi(file).c_str(),
+        win32::utf8ToAnsi(parameters).c_str(), win32::utf8ToAnsi(directory).c_str(),
+        SW_SHOWNORMAL));
+}
+
+void Win32Shell::notifyAssociationChanged() {
+    SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
+}
+
+std::string Win32Shell::executablePath() {
+    std::vector<wchar_t> buffer(MAX_PATH);
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, buffer.data(),
+                                                static_cast<DWORD>(buffer.size()));
+        if (length == 0) return {};
+        if (length < buffer.size()) return win32::wideToUtf8({buffer.data(), length});
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+}  // namespace platform

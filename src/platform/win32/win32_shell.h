@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/shell.h"
+
+namespace platform {
+
+// The shell through shell32 and kernel32.
+class Win32Shell : public Shell {
+public:
+    std::string findExecutable(std::string_view file) override;
+    bool startProcess(std::string_view commandLine) override;
+    intptr_t shellExecute(std::string_view verb, std::string_view file,
+                          std::string_view parameters, std::string_view directory) override;
+    void notifyAssociationChanged() override;
+    std::string executablePath() override;
+};
+
+}  // namespace platform

@@ -3,6 +3,7 @@
 // window at construction. The objects outlive the window.
 
 #include "platform/clock.h"
+#include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/picture_codec.h"
 #include "platform/picture_resources.h"
@@ -18,6 +19,7 @@ struct Platform {
     PictureCodec& pictureCodec;
     PictureResources& pictures;
     Shell& shell;
+    Dialogs& dialogs;
 };
 
 }  // namespace platform

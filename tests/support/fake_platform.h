@@ -9,6 +9,7 @@
 #include "support/local_files.h"
 #include "support/memory_registry.h"
 #include "support/recording_shell.h"
+#include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 
 namespace testsupport {
@@ -29,7 +30,8 @@ struct FakePlatform {
     TemporaryCodec codec;
     FakePictures pictures;
     RecordingShell shell;
-    platform::Platform platform{registry, files, clock, codec, pictures, shell};
+    ScriptedDialogs dialogs;
+    platform::Platform platform{registry, files, clock, codec, pictures, shell, dialogs};
 
     FakePlatform() { std::filesystem::create_directories(root.path() / "temp"); }
 };

@@ -1,0 +1,68 @@
+#include "platform/jpeg/picture_file.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <system_error>
+
+#include "base/app_error.h"
+
+namespace platform::jpeg {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::optional<fs::path> pathFromUtf8(std::string_view utf8Path) {
+    if (utf8Path.empty() || utf8Path.find('\0') != std::string_view::npos) return std::nullopt;
+    std::u8string u8(reinterpret_cast<const char8_t*>(utf8Path.data()), utf8Path.size());
+    if constexpr (fs::path::preferred_separator == '/') {
+        std::ranges::replace(u8, u8'\\', u8'/');
+    }
+    try {
+        return fs::path(u8);  // converts to UTF-16 where the system's names are wide
+    } catch (const std::exception&) {
+        return std::nullopt;  // not UTF-8: no file has that name
+    }
+}
+
+[[noreturn]] void raiseNotFound() {
+    throw base::AppError(base::error_number::fileNotFound, "File not found");
+}
+
+[[noreturn]] void raiseOpenFailure(int error) {
+    if (error == ENOENT || error == ENOTDIR) raiseNotFound();
+    if (error == EACCES || error == EPERM) {
+        throw base::AppError(base::error_number::permissionDenied, "Permission denied");
+    }
+    throw base::AppError(base::error_number::pathFileAccess, "Path/File access error");
+}
+
+std::FILE* openForReading(const fs::path& path) {
+#ifdef _WIN32
+    return _wfopen(path.c_str(), L"rb");
+#else
+    return std::fopen(path.c_str(), "rb");
+#endif
+}
+
+}  // namespace
+
+FilePtr openPictureFile(std::string_view utf8Path) {
+    const auto path = pathFromUtf8(utf8Path);
+    if (!path) raiseNotFound();
+
+    // A folder opens for reading on some systems; it is no picture file.
+    std::error_code error;
+    const fs::file_status status = fs::status(*path, error);
+    if (error == std::errc::permission_denied) raiseOpenFailure(EACCES);
+    if (!fs::is_regular_file(status)) raiseNotFound();
+
+    errno = 0;
+    FilePtr file(openForReading(*path));
+    if (!file) raiseOpenFailure(errno);
+    return file;
+}
+
+}  // namespace platform::jpeg

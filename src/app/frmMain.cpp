@@ -26,7 +26,7 @@ frmMain::frmMain(platform::Platform& platform, std::string commandLine)
 void frmMain::buildControls() {
     platform::PictureResources& pictures = platform_.pictures;
 
-    setCaption("Tessmire v1.2");
+    setCaption(std::string(productCaption));
     frAddress.move(px(-15), px(0), px(12225), px(1275));
 
     // Children of the address bar, in twips.
@@ -117,6 +117,9 @@ void frmMain::buildControls() {
     imgSize.setVisible(false);
     imgPrint.move(px(135), px(6795), px(915), px(1350));
     imgPrint.setVisible(false);
+    file_currDir.move(px(1335), px(7440), px(945), px(420));
+    file_currDir.setPattern("*.jpeg;*.jpg;*.mire;*.mre");
+    file_currDir.setVisible(false);
     lstFile.setVisible(false);
 }
 
@@ -126,4 +129,9 @@ void frmMain::wireEvents() {
     scroll_v.Change = [this] { scroll_v_Change(); };
     imgDown.Click = [this] { imgDown_Click(); };
     imgBottom.Click = [this] { imgBottom_Click(); };
+    imgShrink.Click = [this] { imgShrink_Click(); };
+    imgNext.Click = [this] { imgNext_Click(); };
+    imgPrev.Click = [this] { imgPrev_Click(); };
+    imgDisplay.MouseUp = [this](const ui::MouseArgs& args) { imgDisplay_MouseUp(args); };
+    imgDisplay.Click = [this] { imgDisplay_Click(); };
 }

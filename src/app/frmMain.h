@@ -6,8 +6,11 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
+#include "base/app_error.h"
 #include "platform/platform.h"
+#include "ui/file_list_box.h"
 #include "ui/form.h"
 #include "ui/image.h"
 #include "ui/label.h"
@@ -47,11 +50,24 @@ public:
     ui::FlatScrollBar scroll_v{this, "scroll_v", ui::Orientation::vertical};
     ui::Image imgSize{this, "imgSize"};
     ui::PictureBox imgPrint{this, "imgPrint"};
+    ui::FileListBox file_currDir{this, "file_currDir"};
     ui::ListBox lstFile{this, "lstFile"};
 
     // The client size the window is created with, in twips, centred on the screen.
     static constexpr int32_t designClientWidthTwips = 11880;
     static constexpr int32_t designClientHeightTwips = 9255;
+
+    // What a run does after its load.
+    enum class LoadOutcome {
+        show,        // the window is shown and the run goes on
+        endProcess,  // a command-line verb ran: the process ends at once, no unload
+        unloaded,    // the file was handed off and the window unloaded unseen
+    };
+
+    // Start-up and shutdown (app/).
+    LoadOutcome Form_Load();
+    void prepareWindow();
+    void Form_Unload();
 
     // Page tags (tags/).
     // True when the file carries the page marker; then the labels show its title
@@ -60,6 +76,28 @@ public:
     bool isContainIPTC(const std::string& jpg_filepath);
     // Overwrites the last-run record with this check's command line and error.
     void logRun(const std::string& commandLine, const std::string& errorText);
+
+    // Opening files and stepping through the folder (nav/).
+    // Whether a failing folder entry ends the scan (the Open command reports
+    // it) or is skipped (start-up, where nothing could report it usefully).
+    enum class ScanFailures { propagate, skip };
+    void openPicture(const std::string& path);
+    void browseJPEG();
+    int16_t scanFolder(const std::string& folder, ScanFailures failures = ScanFailures::propagate);
+    int16_t findListedIndex() const;
+    int16_t findTaggedIndex(const std::string& name) const;
+    bool openIfTagged(const std::string& path);
+    void showNext();
+    void showPrevious();
+    void updateTitle();
+    void imgNext_Click() { showNext(); }
+    void imgPrev_Click() { showPrevious(); }
+
+    // Shrink and original size (view/shrink.cpp).
+    void image_shrink();
+    void imgShrink_Click();
+    void imgDisplay_MouseUp(const ui::MouseArgs& args);
+    void imgDisplay_Click();
 
     // Layout (view/layout.cpp).
     void layoutWindow();
@@ -78,6 +116,9 @@ public:
     // imgSize and imgPrint, and records its size.
     void showPicture(base::Picture picture);
 
+    // The product text at the head of the window caption.
+    static constexpr std::string_view productCaption = "Tessmire v1.2";
+
     // State read by other rooms and by tests.
     const std::string& commandLine() const noexcept { return commandLine_; }
     const std::string& lastTagSummary() const noexcept { return lastTagSummary_; }
@@ -89,10 +130,21 @@ public:
     void setShiftDown(bool down) { shiftDown_ = down; }
     int32_t pictureWidth() const noexcept { return pictureWidth_; }
     int32_t pictureHeight() const noexcept { return pictureHeight_; }
+    const std::string& currentFileName() const noexcept { return currentFileName_; }
+    int16_t taggedCount() const noexcept { return taggedCount_; }
+    bool addressClickPending() const noexcept { return addressClickPending_; }
 
 private:
     void buildControls();
     void wireEvents();
+    // Points file_currDir at `folder` and reads its listing anew.
+    void setListingFolder(const std::string& folder);
+    // One step through the folder listing, forwards (+1) or backwards (-1).
+    void step(int direction);
+    // openPicture on the paths where nothing else reports a picture that
+    // cannot be opened: tells the user, naming the file. False when it failed.
+    bool openPictureOrReport(const std::string& path);
+    void reportUnopenable(const std::string& path, const base::AppError& error);
 
     platform::Platform& platform_;
     const std::string commandLine_;

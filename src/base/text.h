@@ -14,4 +14,9 @@ inline std::string trimBlanks(std::string_view text) {
     return std::string(text.substr(first, last - first + 1));
 }
 
+// The number a text starts with, as the runtime's Val reads it: leading blanks
+// skipped, an optional sign, digits with an optional decimal part; 0 when the
+// text does not start with a number ("abc", "").
+double leadingNumber(std::string_view text);
+
 }  // namespace base

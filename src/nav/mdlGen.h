@@ -1,6 +1,7 @@
 #pragma once
-// General file helpers.
+// General path and file helpers. Paths are plain strings joined with "\".
 
+#include <string>
 #include <string_view>
 
 #include "platform/files.h"
@@ -10,5 +11,18 @@ namespace mdlGen {
 // True when a normal file of that path exists (read-only and archive files
 // count; hidden and system files and folders do not; wildcards match any).
 bool fileExists(platform::Files& files, std::string_view path);
+
+// The name after the last backslash, double quotes removed ("" for "").
+std::string getFileName(std::string_view path);
+// Everything up to and including the last backslash, double quotes removed;
+// "" when there is none or the path is shorter than 4 characters.
+std::string getFolder(std::string_view path);
+// The extension from the last dot of the whole path, dot included, or "".
+std::string getExtension(std::string_view path);
+
+// The text without any double quote.
+std::string withoutQuotes(std::string_view text);
+// Upper-cased ASCII letters, for comparing file names without regard to case.
+std::string upperCase(std::string_view text);
 
 }  // namespace mdlGen

@@ -43,7 +43,8 @@ public:
     // The Open dialog with the given title and file types, the file name empty.
     // Returns the chosen path. Cancel raises base::AppError 32755
     // ("Cancel was selected."), as the program's common dialog does.
-    virtual std::string openFile(std::string_view title, const std::vector<FileType>& fileTypes) = 0;
+    virtual std::string openFile(std::string_view title,
+                                 const std::vector<FileType>& fileTypes) = 0;
 };
 
 }  // namespace platform

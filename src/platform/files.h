@@ -16,6 +16,9 @@ public:
     // archive files count; hidden and system files and folders do not. Wildcards
     // in the name match as in a directory search.
     virtual bool exists(std::string_view path) = 0;
+    // True when a directory search for `path` finds any entry, folders included;
+    // a path ending in a backslash searches that folder's entries.
+    virtual bool anyEntry(std::string_view path) = 0;
     // Copies `from` over `to`. Throws base::AppError (53 file not found,
     // 70 permission denied, 75 path/file access error, 76 path not found).
     virtual void copy(std::string_view from, std::string_view to) = 0;

@@ -8,6 +8,7 @@
 #include "iptc/iptc_reader.h"
 #include "nav/mdlGen.h"
 #include "net/mdlNet.h"
+#include "tags/iptc_status.h"
 #include "tags/page_tags.h"
 
 namespace {
@@ -16,18 +17,14 @@ namespace {
 constexpr size_t longPathLength = 26;
 constexpr std::string_view tempCopyName = "\\ts.jpeg";
 
-void check(const iptc::Status& status) {
-    if (!status.ok()) throw base::AppError(status.code, status.description);
-}
-
 tags::PageRecord readPageRecord(const std::string& path) {
     iptc::IptcReader reader;
-    check(reader.Delimiter("\r\n"));
-    check(reader.LoadFile(path));
+    tags::raiseOnFailure(reader.Delimiter("\r\n"));
+    tags::raiseOnFailure(reader.LoadFile(path));
     tags::PageRecord record;
-    check(reader.ByLine(record.title));
-    check(reader.ByLineTitle(record.marker));
-    check(reader.Source(record.address));
+    tags::raiseOnFailure(reader.ByLine(record.title));
+    tags::raiseOnFailure(reader.ByLineTitle(record.marker));
+    tags::raiseOnFailure(reader.Source(record.address));
     return record;
 }
 

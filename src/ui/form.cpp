@@ -38,6 +38,18 @@ void Form::setShowInTaskbar(bool show) {
     if (FormPeer* p = formPeer()) p->showInTaskbarChanged();
 }
 
+void Form::appendSystemMenuItem(int commandId, MenuItem item) {
+    systemMenu_[commandId] = std::move(item);
+    if (FormPeer* p = formPeer()) p->systemMenuChanged(commandId);
+}
+
+void Form::modifySystemMenuItem(int commandId, MenuItem item) {
+    const auto entry = systemMenu_.find(commandId);
+    if (entry == systemMenu_.end()) return;
+    entry->second = std::move(item);
+    if (FormPeer* p = formPeer()) p->systemMenuChanged(commandId);
+}
+
 void Form::backendResized(int32_t clientWidth, int32_t clientHeight, int32_t outerWidth,
                           int32_t outerHeight, WindowState state) {
     clientWidth_ = clientWidth;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
 
 #include "ui/control.h"
@@ -17,6 +18,15 @@ public:
     virtual void captionChanged() = 0;
     virtual void pointerChanged() = 0;
     virtual void showInTaskbarChanged() = 0;
+    // The system menu entry `commandId` was added or changed.
+    virtual void systemMenuChanged(int /*commandId*/) {}
+};
+
+// An entry the program keeps in the window's system menu.
+struct MenuItem {
+    std::string text;
+    bool checked = false;
+    bool greyed = false;
 };
 
 // A top-level window. It places its children in pixels; its outer size is in
@@ -47,6 +57,12 @@ public:
     bool showInTaskbar() const noexcept { return showInTaskbar_; }
     void setShowInTaskbar(bool show);
 
+    // Entries of the window's system menu, by command identifier. Changing an
+    // entry that is not there changes nothing, as the platform's menu does.
+    const std::map<int, MenuItem>& systemMenu() const noexcept { return systemMenu_; }
+    void appendSystemMenuItem(int commandId, MenuItem item);
+    void modifySystemMenuItem(int commandId, MenuItem item);
+
     // Key events with the key code and the shift state, and the resize event.
     std::function<void(int keyCode, int shift)> KeyDown;
     std::function<void(int keyCode, int shift)> KeyUp;
@@ -71,6 +87,7 @@ private:
     double twipsPerPixelY_ = 15;
     Pointer pointer_ = Pointer::normal;
     bool showInTaskbar_ = true;
+    std::map<int, MenuItem> systemMenu_;
 };
 
 }  // namespace ui

@@ -20,6 +20,7 @@ public:
     void captionChanged() override {}
     void pointerChanged() override {}
     void showInTaskbarChanged() override {}
+    void systemMenuChanged(int) override {}
 
 private:
     Form& form_;

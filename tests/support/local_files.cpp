@@ -67,6 +67,13 @@ bool LocalFiles::exists(std::string_view path) {
     return false;
 }
 
+bool LocalFiles::anyEntry(std::string_view path) {
+    // A folder path ending in a separator searches the folder's entries; an
+    // existing folder always has some (as "." is found on Windows).
+    std::error_code ec;
+    return fs::exists(normalise(path), ec);
+}
+
 void LocalFiles::copy(std::string_view from, std::string_view to) {
     const std::string source = normalise(from);
     const std::string target = normalise(to);

@@ -19,6 +19,7 @@ public:
     explicit LocalFiles(std::string tempFolder) : tempFolder_(std::move(tempFolder)) {}
 
     bool exists(std::string_view path) override;
+    bool anyEntry(std::string_view path) override;
     void copy(std::string_view from, std::string_view to) override;
     void remove(std::string_view path) override;
     std::string tempFolder() override { return tempFolder_; }

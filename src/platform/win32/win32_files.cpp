@@ -40,6 +40,15 @@ bool Win32Files::exists(std::string_view path) {
     return found;
 }
 
+bool Win32Files::anyEntry(std::string_view path) {
+    // A folder path ending in a backslash searches the folder's entries.
+    std::wstring pattern = win32::utf8ToWide(path);
+    if (!pattern.empty() && pattern.back() == L'\\') pattern += L'*';
+    WIN32_FIND_DATAW entry{};
+    const win32::ScopedFindHandle search(FindFirstFileW(pattern.c_str(), &entry));
+    return static_cast<bool>(search);
+}
+
 void Win32Files::copy(std::string_view from, std::string_view to) {
     if (CopyFileW(win32::utf8ToWide(from).c_str(), win32::utf8ToWide(to).c_str(), FALSE) == FALSE) {
         throwLastError();

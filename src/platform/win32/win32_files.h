@@ -9,6 +9,7 @@ namespace platform {
 class Win32Files final : public Files {
 public:
     bool exists(std::string_view path) override;
+    bool anyEntry(std::string_view path) override;
     void copy(std::string_view from, std::string_view to) override;
     void remove(std::string_view path) override;
     // GetTempPathA is the one ANSI call here: the folder is returned as it gives

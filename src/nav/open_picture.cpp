@@ -1,0 +1,95 @@
+// Opening one file into the viewer, also through the Open dialog.
+
+#include <cctype>
+
+#include "app/frmMain.h"
+#include "nav/mdlGen.h"
+
+namespace {
+
+using platform::message_style::exclamation;
+using platform::message_style::information;
+
+// The system-menu entry that shows and hides the address bar.
+constexpr int addressBarCommand = 1000;
+constexpr std::string_view addressBarEntry = "&Address bar\tAlt+A";
+
+const std::vector<platform::FileType> openFileTypes = {
+    {"JPEG Files(*.jpeg;*.jpg)", "*.jpeg;*.jpg"},
+    {" Tessmire Files(*.mire;*.mre)", "*.mire;*.mre"},
+};
+
+bool mentionsCancel(const std::string& description) {
+    return mdlGen::upperCase(description).find("CANCEL") != std::string::npos;
+}
+
+}  // namespace
+
+void frmMain::openPicture(const std::string& path) {
+    if (!mdlGen::fileExists(platform_.files, path)) {
+        platform_.dialogs.messageBox("File doesn't exist!\r\n" + path, "File missing!",
+                                     information);
+        return;
+    }
+    // Decoded before anything changes, so a file that cannot be decoded leaves
+    // the shown picture, its caption and the listing as they were.
+    base::Picture picture = platform_.pictureCodec.decode(path);
+
+    currentFileName_ = mdlGen::getFileName(path);
+    setListingFolder(mdlGen::getFolder(path));
+    updateTitle();
+    imgDisplay.setTop(0);
+    // A new file always starts at its original size.
+    showPicture(std::move(picture));
+    imgShrink.setTag("0");
+}
+
+bool frmMain::openPictureOrReport(const std::string& path) {
+    try {
+        openPicture(path);
+        return true;
+    } catch (const base::AppError& error) {
+        reportUnopenable(path, error);
+        return false;
+    }
+}
+
+void frmMain::reportUnopenable(const std::string& path, const base::AppError& error) {
+    platform_.dialogs.messageBox(
+        "This picture cannot be shown:\r\n" + path + "\r\n\r\n" + error.description(),
+        productCaption, exclamation);
+}
+
+void frmMain::browseJPEG() {
+    try {
+        const std::string file = platform_.dialogs.openFile("Select a JPEG to open", openFileTypes);
+        if (file.empty()) return;
+        if (!mdlGen::fileExists(platform_.files, file)) {
+            platform_.dialogs.messageBox("Please select an existing file!", "File doesn't exist!",
+                                         information);
+            return;
+        }
+        taggedCount_ = scanFolder(mdlGen::getFolder(file));
+        openPicture(file);
+
+        if (isContainIPTC(file)) {
+            if (!addressBarShown_) {
+                modifySystemMenuItem(addressBarCommand,
+                                     {std::string(addressBarEntry), true, false});
+            }
+            addressBarShown_ = true;
+            layoutWindow();
+        } else {
+            addressBarShown_ = false;
+            modifySystemMenuItem(addressBarCommand, {std::string(addressBarEntry), false, true});
+            layoutWindow();
+        }
+    } catch (const base::AppError& error) {
+        if (mentionsCancel(error.description()) ||
+            error.number() == base::error_number::dialogCancelled) {
+            return;
+        }
+        platform_.dialogs.inputBox(error.description(), "browseJPEG",
+                                   std::to_string(error.number()));
+    }
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ui/control.h"
+
+namespace ui {
+
+// The listing of one folder's files that match a pattern. The program keeps
+// it hidden and reads it as data; whoever sets the folder supplies the names.
+class FileListBox : public Control {
+public:
+    using Control::Control;
+
+    const std::string& pattern() const noexcept { return pattern_; }
+    void setPattern(std::string pattern) { pattern_ = std::move(pattern); }
+
+    // The folder as the control reports it: no trailing backslash, except for
+    // a drive root ("C:\").
+    const std::string& path() const noexcept { return path_; }
+    const std::vector<std::string>& items() const noexcept { return items_; }
+    int16_t listCount() const noexcept { return static_cast<int16_t>(items_.size()); }
+
+    void setListing(std::string path, std::vector<std::string> items);
+
+private:
+    std::string pattern_;
+    std::string path_;
+    std::vector<std::string> items_;
+};
+
+}  // namespace ui

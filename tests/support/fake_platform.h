@@ -3,6 +3,7 @@
 // tests that drive the program's logic natively.
 
 #include "base/app_error.h"
+#include "platform/jpeg/jpeg_picture_codec.h"
 #include "platform/platform.h"
 #include "support/fake_clock.h"
 #include "support/fake_pictures.h"
@@ -14,20 +15,12 @@
 
 namespace testsupport {
 
-// TEMPORARY until the JPEG codec lands.
-struct TemporaryCodec : platform::PictureCodec {
-    base::Picture decode(std::string_view) override {
-        throw base::AppError(481, "Invalid picture");
-    }
-    std::unique_ptr<platform::BandReader> openBands(std::string_view) override { return nullptr; }
-};
-
 struct FakePlatform {
     TempDir root{"ts"};
     MemoryRegistry registry;
     LocalFiles files{root.file("temp") + "/"};
     FakeClock clock;
-    TemporaryCodec codec;
+    platform::JpegPictureCodec codec;
     FakePictures pictures;
     RecordingShell shell;
     ScriptedDialogs dialogs;

@@ -25,6 +25,8 @@ void resizeClient(Form& form, int32_t clientWidth, int32_t clientHeight) {
     form.backendResized(clientWidth, clientHeight, outerWidth, outerHeight, WindowState::normal);
 }
 
+void show(Form& form) { resizeClient(form, form.clientWidth(), form.clientHeight()); }
+
 void minimize(Form& form) {
     form.backendResized(0, 0, form.outerWidth(), form.outerHeight(), WindowState::minimized);
 }

@@ -33,5 +33,7 @@ void attachHeadless(Form& form, int32_t clientWidth, int32_t clientHeight);
 // What the user does to a headless window.
 void resizeClient(Form& form, int32_t clientWidth, int32_t clientHeight);
 void minimize(Form& form);
+// Shows the window: like the platform, this sizes it once more, firing Resize.
+void show(Form& form);
 
 }  // namespace ui

@@ -1,0 +1,123 @@
+#include "ui/win32/backend.h"
+
+#include <commctrl.h>
+
+#include <memory>
+#include <utility>
+
+#include "ui/win32/box_window.h"
+#include "ui/win32/drawn_peers.h"
+#include "ui/win32/form_window.h"
+#include "ui/win32/gdi_handles.h"
+#include "ui/win32/scroll_bar_peer.h"
+
+namespace ui::win32 {
+
+namespace {
+
+constexpr double twipsPerInch = 1440;
+
+void attachChildren(ContainerWindow& window);
+
+template <typename Peer, typename Box>
+void attachBox(ContainerWindow& parent, Box& box) {
+    auto peer = std::make_unique<Peer>(parent, box);
+    Peer& window = *peer;
+    box.setPeer(std::move(peer));
+    attachChildren(window);
+}
+
+template <typename Peer, typename Kind>
+bool attachAs(ContainerWindow& parent, Control& control) {
+    auto* kind = dynamic_cast<Kind*>(&control);
+    if (!kind) return false;
+    kind->setPeer(std::make_unique<Peer>(parent, *kind));
+    return true;
+}
+
+void attachPeer(ContainerWindow& parent, Control& control) {
+    if (auto* pictureBox = dynamic_cast<PictureBox*>(&control)) {
+        attachBox<PictureBoxWindow>(parent, *pictureBox);
+    } else if (auto* frame = dynamic_cast<Frame*>(&control)) {
+        attachBox<FrameWindow>(parent, *frame);
+    } else if (!attachAs<LabelPeer, Label>(parent, control) &&
+               !attachAs<ImagePeer, Image>(parent, control) &&
+               !attachAs<LinePeer, Line>(parent, control)) {
+        // List boxes and file lists are data: no peer.
+        attachAs<ScrollBarPeer, FlatScrollBar>(parent, control);
+    }
+}
+
+void attachChildren(ContainerWindow& window) {
+    for (Control* child : window.container().children()) attachPeer(window, *child);
+}
+
+FormWindow* formWindowOf(const Form& form) { return dynamic_cast<FormWindow*>(form.peer()); }
+
+void rethrowKeptError(const Form& form) {
+    if (FormWindow* window = formWindowOf(form)) window->context().rethrowError();
+}
+
+}  // namespace
+
+ScreenScale screenScale() {
+    const WindowDc screen(nullptr);
+    const int dpiX = GetDeviceCaps(screen.get(), LOGPIXELSX);
+    const int dpiY = GetDeviceCaps(screen.get(), LOGPIXELSY);
+    if (dpiX <= 0 || dpiY <= 0) return {};
+    return {twipsPerInch / dpiX, twipsPerInch / dpiY};
+}
+
+void createWindow(Form& form, const WindowOptions& options) {
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&classes);
+
+    const ScreenScale screen = screenScale();
+    form.backendSetScreenMetrics(screen.twipsPerPixelX, screen.twipsPerPixelY);
+    auto peer = std::make_unique<FormWindow>(
+        form, FormWindowOptions{options.clientWidth, options.clientHeight, options.mainWindow,
+                                options.closing});
+    FormWindow& window = *peer;
+    form.setPeer(std::move(peer));
+    attachChildren(window);
+    window.controlsAttached();
+}
+
+void showWindow(Form& form, int showCommand) {
+    if (FormWindow* window = formWindowOf(form)) window->show(showCommand);
+}
+
+HWND windowOf(const Control& control) {
+    if (const auto* windowed = dynamic_cast<const WindowedPeer*>(control.peer())) {
+        return windowed->window();
+    }
+    if (const auto* form = dynamic_cast<const FormWindow*>(control.peer())) return form->hwnd();
+    return nullptr;
+}
+
+int runMessageLoop(Form& form) {
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+        rethrowKeptError(form);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+void pumpMessages(Form& form) {
+    MSG message{};
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            // Left for the loop that owns the thread.
+            PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+        rethrowKeptError(form);
+    }
+    rethrowKeptError(form);
+}
+
+}  // namespace ui::win32

@@ -1,0 +1,142 @@
+#include "ui/win32/box_window.h"
+
+#include <cstdlib>
+#include <utility>
+
+#include "ui/win32/backend_context.h"
+#include "ui/win32/gdi_handles.h"
+#include "ui/win32/picture_paint.h"
+
+namespace ui::win32 {
+
+namespace {
+
+constexpr WindowClass boxClass{L"TessmireBox"};
+
+}  // namespace
+
+BoxWindow::BoxWindow(ContainerWindow& parent, Container& box)
+    : ContainerWindow(parent.context(), box), parent_(parent), state_(wantedState(box, parent)) {
+    WindowArgs args;
+    args.style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | (state_.shown ? WS_VISIBLE : 0);
+    const PixelRect& rect = state_.placement.window;
+    args.x = static_cast<int>(rect.left);
+    args.y = static_cast<int>(rect.top);
+    args.width = static_cast<int>(rect.width);
+    args.height = static_cast<int>(rect.height);
+    args.parent = parent.hwnd();
+    create(boxClass, args);
+    bringToTop(hwnd());
+    if (!box.toolTip().empty()) context().tooltips().addWindow(hwnd(), box.toolTip());
+}
+
+BoxWindow::~BoxWindow() {
+    destroy();
+    context().forget(container());
+}
+
+PixelRect BoxWindow::extent() const {
+    const Placement& placement = state_.placement;
+    return {placement.originX, placement.originY, placement.window.width,
+            placement.window.height};
+}
+
+void BoxWindow::changed(Change what) {
+    if (what == Change::content) {
+        if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
+    } else {
+        place();
+    }
+}
+
+void BoxWindow::place() {
+    if (!hwnd()) return;
+    const ChildWindowState now = wantedState(container(), parent_);
+    if (now == state_) return;
+    const ChildWindowState before = std::exchange(state_, now);
+
+    if (before.shown && now.shown && before.placement.window == now.placement.window) {
+        scrollContents(before.placement.originX - now.placement.originX,
+                       before.placement.originY - now.placement.originY);
+    } else {
+        const bool sameContents = before.placement.window.width == now.placement.window.width &&
+                                  before.placement.window.height == now.placement.window.height &&
+                                  before.placement.originX == now.placement.originX &&
+                                  before.placement.originY == now.placement.originY;
+        // A plain move keeps the window's pixels; anything else draws afresh.
+        applyState(hwnd(), before, now, sameContents ? 0 : SWP_NOCOPYBITS);
+        if (now.shown && !sameContents) InvalidateRect(hwnd(), nullptr, FALSE);
+    }
+    placeChildren();
+}
+
+void BoxWindow::scrollContents(int64_t dx, int64_t dy) {
+    const PixelRect& window = state_.placement.window;
+    RECT pending{};
+    // Scrolling moves pixels; with a repaint still due, or child windows that
+    // would have to move with them, or nothing left in view, paint afresh.
+    if (std::llabs(dx) >= window.width || std::llabs(dy) >= window.height ||
+        GetUpdateRect(hwnd(), &pending, FALSE) || hasShownWindows()) {
+        InvalidateRect(hwnd(), nullptr, FALSE);
+        return;
+    }
+    ScrollWindowEx(hwnd(), static_cast<int>(dx), static_cast<int>(dy), nullptr, nullptr, nullptr,
+                   nullptr, SW_INVALIDATE);
+}
+
+bool BoxWindow::hasShownWindows() const {
+    for (const Control* child : container().children()) {
+        const auto* windowed = dynamic_cast<const WindowedPeer*>(child->peer());
+        if (windowed && windowed->window() && IsWindowVisible(windowed->window())) return true;
+    }
+    return false;
+}
+
+LRESULT BoxWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    const HWND form = context().topLevel();
+    switch (message) {
+        case WM_SETFOCUS:
+            // The form keeps the keyboard, whichever of its windows is clicked.
+            if (form) SetFocus(form);
+            return 0;
+        case WM_KEYDOWN:
+        case WM_KEYUP:
+        case WM_SYSKEYDOWN:
+        case WM_SYSKEYUP:
+        case WM_CHAR:
+        case WM_SYSCHAR:
+            if (form) return SendMessageW(form, message, wParam, lParam);
+            break;
+        default:
+            break;
+    }
+    return ContainerWindow::handleMessage(message, wParam, lParam);
+}
+
+void FrameWindow::paintBackground(HDC dc, const RECT& area) { fillRect(dc, area, frame_.backColor()); }
+
+void PictureBoxWindow::paintBackground(HDC dc, const RECT& area) {
+    const base::Picture& picture = box_.picture();
+    if (!picture) {
+        fillRect(dc, area, box_.backColor());
+        return;
+    }
+    // The part of the picture inside the area, in client coordinates.
+    const PixelRect shown = extent();
+    const PixelRect areaRect{area.left, area.top, area.right - area.left, area.bottom - area.top};
+    const PixelRect visible =
+        intersect({-shown.left, -shown.top, picture->width(), picture->height()}, areaRect);
+    {
+        const SavedDc saved(dc);
+        if (!visible.empty()) {
+            ExcludeClipRect(dc, static_cast<int>(visible.left), static_cast<int>(visible.top),
+                            static_cast<int>(visible.right()), static_cast<int>(visible.bottom()));
+        }
+        fillRect(dc, area, box_.backColor());
+    }
+    drawPictureBand(dc, *picture, static_cast<int>(visible.left), static_cast<int>(visible.top),
+                    visible.left + shown.left, visible.top + shown.top,
+                    static_cast<int>(visible.width), static_cast<int>(visible.height));
+}
+
+}  // namespace ui::win32

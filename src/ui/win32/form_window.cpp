@@ -1,0 +1,205 @@
+#include "ui/win32/form_window.h"
+
+#include <algorithm>
+
+#include "base/rounding.h"
+#include "platform/win32/text_conv.h"
+#include "resource_ids.h"
+
+namespace ui::win32 {
+
+namespace {
+
+constexpr DWORD formStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+
+HICON loadIcon(int sizeMetricX, int sizeMetricY) {
+    const auto icon = static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(TS_ICON_APP), IMAGE_ICON,
+                   GetSystemMetrics(sizeMetricX), GetSystemMetrics(sizeMetricY), LR_SHARED));
+    return icon ? icon : LoadIconW(nullptr, IDI_APPLICATION);
+}
+
+WindowClass formClass() {
+    return {L"TessmireMain", nullptr, loadIcon(SM_CXICON, SM_CYICON),
+            loadIcon(SM_CXSMICON, SM_CYSMICON)};
+}
+
+int32_t toTwips(int pixels, double twipsPerPixel) {
+    return static_cast<int32_t>(base::roundHalfEven(pixels * twipsPerPixel));
+}
+
+int toPixels(int32_t twips, double twipsPerPixel) {
+    return static_cast<int>(base::roundHalfEven(twips / twipsPerPixel));
+}
+
+// Shift, Ctrl and Alt as the key events report them.
+int keyShiftState(UINT message, LPARAM lParam) {
+    const bool altDown = GetKeyState(VK_MENU) < 0 ||
+                         ((message == WM_SYSKEYDOWN || message == WM_SYSKEYUP) &&
+                          (lParam & (LPARAM{1} << 29)) != 0);
+    return (GetKeyState(VK_SHIFT) < 0 ? shiftMask : 0) |
+           (GetKeyState(VK_CONTROL) < 0 ? ctrlMask : 0) | (altDown ? altMask : 0);
+}
+
+}  // namespace
+
+FormWindow::FormWindow(Form& form, const FormWindowOptions& options)
+    : FormContextHolder(form),
+      ContainerWindow(sharedContext, form),
+      form_(form),
+      mainWindow_(options.mainWindow),
+      closing_(options.closing) {
+    RECT outer{0, 0, options.clientWidth, options.clientHeight};
+    AdjustWindowRectEx(&outer, formStyle, FALSE, 0);
+    const int width = outer.right - outer.left;
+    const int height = outer.bottom - outer.top;
+    RECT workArea{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
+
+    const std::wstring caption = platform::win32::utf8ToWide(form.caption());
+    WindowArgs args;
+    args.style = formStyle;
+    args.text = caption.c_str();
+    args.x = workArea.left + std::max(0L, (workArea.right - workArea.left - width) / 2);
+    args.y = workArea.top + std::max(0L, (workArea.bottom - workArea.top - height) / 2);
+    args.width = width;
+    args.height = height;
+    create(formClass(), args);
+    sharedContext.setTopLevel(hwnd());
+    sharedContext.tooltips().create(hwnd());
+    showInTaskbarChanged();
+}
+
+FormWindow::~FormWindow() {
+    destroy();
+    sharedContext.setTopLevel(nullptr);
+}
+
+void FormWindow::controlsAttached() {
+    controlsAttached_ = true;
+    reportSize();
+}
+
+void FormWindow::show(int showCommand) {
+    if (!hwnd() || !form_.visible()) return;
+    ShowWindow(hwnd(), showCommand);
+    UpdateWindow(hwnd());
+}
+
+PixelRect FormWindow::extent() const {
+    RECT client{};
+    if (hwnd()) GetClientRect(hwnd(), &client);
+    return {0, 0, client.right, client.bottom};
+}
+
+void FormWindow::changed(Change what) {
+    if (what == Change::visible && hwnd()) ShowWindow(hwnd(), form_.visible() ? SW_SHOW : SW_HIDE);
+}
+
+void FormWindow::setOuterSize(int32_t widthTwips, int32_t heightTwips) {
+    if (!hwnd()) return;
+    const ScreenScale screen = sharedContext.screen();
+    // WM_SIZE reports the size back to the form (and fires Resize) before this returns.
+    SetWindowPos(hwnd(), nullptr, 0, 0, toPixels(widthTwips, screen.twipsPerPixelX),
+                 toPixels(heightTwips, screen.twipsPerPixelY),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+}
+
+void FormWindow::captionChanged() {
+    if (!hwnd()) return;
+    SetWindowTextW(hwnd(), platform::win32::utf8ToWide(form_.caption()).c_str());
+}
+
+void FormWindow::pointerChanged() {
+    if (!hwnd()) return;
+    POINT point{};
+    GetCursorPos(&point);
+    const HWND under = WindowFromPoint(point);
+    if (!under || GetAncestor(under, GA_ROOT) != hwnd()) return;
+    // Busy work sends no WM_SETCURSOR, so the pointer changes now.
+    const auto hitTest = static_cast<WORD>(
+        SendMessageW(under, WM_NCHITTEST, 0, MAKELPARAM(point.x, point.y)));
+    SendMessageW(under, WM_SETCURSOR, reinterpret_cast<WPARAM>(under),
+                 MAKELPARAM(hitTest, WM_MOUSEMOVE));
+}
+
+void FormWindow::showInTaskbarChanged() {
+    if (!hwnd()) return;
+    const bool inTaskbar = form_.showInTaskbar();
+    if (!inTaskbar && !taskbarOwner_.hwnd()) {
+        WindowArgs args;
+        args.style = WS_POPUP;
+        taskbarOwner_.create(L"STATIC", args);
+    }
+    // The taskbar looks at a window when it is shown.
+    const bool wasVisible = IsWindowVisible(hwnd()) != FALSE;
+    if (wasVisible) ShowWindow(hwnd(), SW_HIDE);
+    SetWindowLongPtrW(hwnd(), GWLP_HWNDPARENT,
+                      inTaskbar ? 0 : reinterpret_cast<LONG_PTR>(taskbarOwner_.hwnd()));
+    LONG_PTR exStyle = GetWindowLongPtrW(hwnd(), GWL_EXSTYLE);
+    exStyle = inTaskbar ? (exStyle | WS_EX_APPWINDOW) : (exStyle & ~LONG_PTR{WS_EX_APPWINDOW});
+    SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, exStyle);
+    if (wasVisible) ShowWindow(hwnd(), SW_SHOWNA);
+}
+
+void FormWindow::reportSize() {
+    if (!controlsAttached_ || !hwnd()) return;
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    const ScreenScale screen = sharedContext.screen();
+    WindowState state = WindowState::normal;
+    int32_t outerWidth = form_.outerWidth();
+    int32_t outerHeight = form_.outerHeight();
+    if (IsIconic(hwnd())) {
+        state = WindowState::minimized;  // the outer size is the one to restore
+    } else {
+        state = IsZoomed(hwnd()) ? WindowState::maximized : WindowState::normal;
+        RECT outer{};
+        GetWindowRect(hwnd(), &outer);
+        outerWidth = toTwips(outer.right - outer.left, screen.twipsPerPixelX);
+        outerHeight = toTwips(outer.bottom - outer.top, screen.twipsPerPixelY);
+    }
+    placeChildren();
+    form_.backendResized(client.right, client.bottom, outerWidth, outerHeight, state);
+}
+
+void FormWindow::onKey(UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto keyCode = static_cast<int>(wParam);
+    const int shift = keyShiftState(message, lParam);
+    if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN) {
+        if (form_.KeyDown) form_.KeyDown(keyCode, shift);
+    } else if (form_.KeyUp) {
+        form_.KeyUp(keyCode, shift);
+    }
+}
+
+LRESULT FormWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_SIZE:
+            reportSize();
+            return 0;
+        case WM_KEYDOWN:
+        case WM_KEYUP:
+            onKey(message, wParam, lParam);
+            return 0;
+        case WM_SYSKEYDOWN:
+        case WM_SYSKEYUP:
+            // Alt+F4 and the system menu keep working.
+            onKey(message, wParam, lParam);
+            return defaultHandling(message, wParam, lParam);
+        case WM_CLOSE:
+            if (closing_) closing_();
+            return defaultHandling(message, wParam, lParam);
+        case WM_DESTROY:
+            if (mainWindow_) PostQuitMessage(0);
+            return 0;
+        default:
+            return ContainerWindow::handleMessage(message, wParam, lParam);
+    }
+}
+
+void FormWindow::paintBackground(HDC dc, const RECT& area) {
+    FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
+}
+
+}  // namespace ui::win32

@@ -1,0 +1,70 @@
+#pragma once
+// The form's top-level window: its frame, its client area (the container of
+// the form's controls), its keys, the screen-wide pointer and its place in
+// the taskbar.
+//
+// Keys: every key message of the form's windows ends here (child windows pass
+// theirs on and hand the keyboard focus back), so KeyDown and KeyUp fire
+// whichever control was clicked last.
+// Taskbar: a window is left out of the taskbar by giving it a hidden owner
+// window; shown in it again by taking the owner away (and WS_EX_APPWINDOW).
+
+#include <windows.h>
+
+#include <functional>
+
+#include "ui/form.h"
+#include "ui/win32/backend_context.h"
+#include "ui/win32/container_window.h"
+#include "ui/win32/system_window.h"
+
+namespace ui::win32 {
+
+struct FormWindowOptions {
+    int32_t clientWidth = 0;  // pixels
+    int32_t clientHeight = 0;
+    // Ends the message loop when the window is destroyed: the program's main window.
+    bool mainWindow = true;
+    // Runs when the user closes the window, before it goes (the form's unload).
+    std::function<void()> closing;
+};
+
+// Made before the window, so the window's base classes can refer to it.
+struct FormContextHolder {
+    explicit FormContextHolder(Form& form) : sharedContext(form) {}
+    BackendContext sharedContext;
+};
+
+class FormWindow final : private FormContextHolder, public ContainerWindow, public FormPeer {
+public:
+    // Makes the window, hidden, with the given client size, centred on the
+    // screen's work area. The form's screen metrics must be set.
+    FormWindow(Form& form, const FormWindowOptions& options);
+    ~FormWindow() override;
+
+    // The controls have their peers: reports the client size, firing Resize.
+    void controlsAttached();
+    void show(int showCommand);
+
+    PixelRect extent() const override;
+
+    void changed(Change what) override;
+    void setOuterSize(int32_t widthTwips, int32_t heightTwips) override;
+    void captionChanged() override;
+    void pointerChanged() override;
+    void showInTaskbarChanged() override;
+
+private:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void paintBackground(HDC dc, const RECT& area) override;
+    void reportSize();
+    void onKey(UINT message, WPARAM wParam, LPARAM lParam);
+
+    Form& form_;
+    const bool mainWindow_;
+    std::function<void()> closing_;
+    bool controlsAttached_ = false;
+    SystemWindow taskbarOwner_;  // the hidden owner while the form is out of the taskbar
+};
+
+}  // namespace ui::win32

@@ -1,0 +1,59 @@
+#include "ui/win32/picture_paint.h"
+
+#include "ui/win32/gdi_handles.h"
+
+namespace ui::win32 {
+
+namespace {
+
+BITMAPINFO topDownHeader(int32_t width, int32_t rows) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -rows;  // negative: the first row is the top one
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+}  // namespace
+
+void drawPictureBand(HDC dc, const base::Bitmap& picture, int x, int y, int64_t sourceLeft,
+                     int64_t sourceTop, int width, int rows) {
+    if (width <= 0 || rows <= 0 || sourceLeft < 0 || sourceTop < 0 ||
+        sourceLeft + width > picture.width() || sourceTop + rows > picture.height()) {
+        return;
+    }
+    // The band is described as a picture of its own, `rows` high, starting at
+    // its first row: the whole of it is copied, so the system's way of
+    // counting rows of a top-down picture cannot matter.
+    const BITMAPINFO band = topDownHeader(picture.width(), rows);
+    SetDIBitsToDevice(dc, x, y, static_cast<DWORD>(width), static_cast<DWORD>(rows),
+                      static_cast<int>(sourceLeft), 0, 0, static_cast<UINT>(rows),
+                      picture.row(static_cast<int32_t>(sourceTop)), &band, DIB_RGB_COLORS);
+}
+
+void stretchPicture(HDC dc, const base::Bitmap& picture, const RECT& target, const RECT& source) {
+    const int sourceWidth = source.right - source.left;
+    const int sourceHeight = source.bottom - source.top;
+    if (sourceWidth <= 0 || sourceHeight <= 0 || target.right <= target.left ||
+        target.bottom <= target.top) {
+        return;
+    }
+    const BITMAPINFO whole = topDownHeader(picture.width(), picture.height());
+    // For a top-down picture StretchDIBits counts the source's rows from the
+    // bottom.
+    const int bottomUpTop = picture.height() - source.top - sourceHeight;
+    SetStretchBltMode(dc, COLORONCOLOR);
+    StretchDIBits(dc, target.left, target.top, target.right - target.left,
+                  target.bottom - target.top, source.left, bottomUpTop, sourceWidth, sourceHeight,
+                  picture.data(), &whole, DIB_RGB_COLORS, SRCCOPY);
+}
+
+void fillRect(HDC dc, const RECT& rect, COLORREF color) {
+    const ScopedBrush brush(CreateSolidBrush(color));
+    FillRect(dc, &rect, brush.get());
+}
+
+}  // namespace ui::win32

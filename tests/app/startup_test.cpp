@@ -1,0 +1,133 @@
+// What a run does with its command line, and what it leaves in the store.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <optional>
+
+#include "app/frmMain.h"
+#include "settings/mdlINI.h"
+#include "support/fake_platform.h"
+#include "support/page_files.h"
+#include "ui/headless.h"
+
+namespace {
+
+class StartupTest : public ::testing::Test {
+protected:
+    frmMain& start(const std::string& commandLine) {
+        viewer.emplace(fake.platform, commandLine);
+        ui::attachHeadless(*viewer, 792, 617);
+        EXPECT_EQ(viewer->Form_Load(), frmMain::LoadOutcome::show);
+        ui::show(*viewer);
+        return *viewer;
+    }
+    void storeAddressBar(const std::string& value) {
+        mdlINI::saveSetting(fake.registry, "", "ADDRESS_BAR", value);
+    }
+
+    testsupport::FakePlatform fake;
+    testsupport::PageFiles files{fake.root.path() / "my pages"};
+    std::optional<frmMain> viewer;
+};
+
+TEST_F(StartupTest, PageImageOpensAtTheTopWithItsTitleAndCounter) {
+    files.page("a.jpg", 40, 60);
+    const std::string b = files.page("b.jpg", 300, 2000, "Second page", " https://b.example/ ");
+    frmMain& form = start(b);
+    EXPECT_TRUE(form.pictureLoaded());
+    EXPECT_EQ(form.caption(), "Tessmire v1.2  b.jpg    [2/2]");
+    EXPECT_EQ(form.lblTitle.caption(), "Second page");
+    EXPECT_EQ(form.lblAddress.caption(), "https://b.example/");
+    EXPECT_TRUE(form.scroll_v.visible());
+    EXPECT_EQ(form.scroll_v.value(), 0);
+    EXPECT_EQ(form.scroll_h.value(), 0);
+    EXPECT_EQ(form.imgDisplay.top(), 0);
+    EXPECT_TRUE(form.showInTaskbar());
+    EXPECT_EQ(form.file_currDir.path(), files.windowsFolder());
+}
+
+TEST_F(StartupTest, QuotesAnywhereInTheCommandLineAreDropped) {
+    const std::string page = files.page("a page.jpg");
+    const std::string quotedInside =
+        page.substr(0, page.size() - 6) + "\"" + page.substr(page.size() - 6);
+    for (const std::string& command : {"\"" + page + "\"", page, quotedInside}) {
+        frmMain& form = start(command);
+        EXPECT_EQ(form.currentFileName(), "a page.jpg") << command;
+        EXPECT_EQ(form.taggedCount(), 1) << command;
+    }
+}
+
+TEST_F(StartupTest, PlainPictureWithoutAPreviousHandlerIsShownWithoutACounter) {
+    const std::string plain = files.plain("photo.jpg");
+    frmMain& form = start(plain);
+    EXPECT_TRUE(form.pictureLoaded());
+    EXPECT_EQ(form.caption(), "Tessmire v1.2  photo.jpg");
+    EXPECT_EQ(form.lstFile.listCount(), 0);
+    EXPECT_EQ(form.lblTitle.caption(), "");
+}
+
+TEST_F(StartupTest, EmptyCommandLineOpensTheEmptyViewer) {
+    frmMain& form = start("");
+    EXPECT_FALSE(form.pictureLoaded());
+    EXPECT_EQ(form.caption(), "Tessmire v1.2");
+    EXPECT_TRUE(form.addressBarShown());
+}
+
+TEST_F(StartupTest, StoredAddressBarChoiceIsReadAsANumber) {
+    const std::vector<std::pair<std::string, bool>> cases = {
+        {"", true}, {"1", true}, {"0", false}, {"abc", false}, {" 2", true}, {"0x1", false}};
+    for (const auto& [stored, shown] : cases) {
+        storeAddressBar(stored);
+        frmMain& form = start("");
+        EXPECT_EQ(form.addressBarShown(), shown) << '"' << stored << '"';
+        EXPECT_EQ(form.frAddress.visible(), shown) << '"' << stored << '"';
+    }
+}
+
+TEST_F(StartupTest, ClosingStoresTheAddressBarChoice) {
+    storeAddressBar("0");
+    frmMain& form = start("");
+    form.Form_Unload();
+    EXPECT_EQ(mdlINI::getSetting(fake.registry, "", "ADDRESS_BAR"), "0");
+    form.setAddressBarShown(true);
+    form.Form_Unload();
+    EXPECT_EQ(mdlINI::getSetting(fake.registry, "", "ADDRESS_BAR"), "1");
+}
+
+TEST_F(StartupTest, MissingFileOpensTheEmptyViewerAfterSayingSo) {
+    frmMain& form = start(files.path("gone.jpg"));
+    EXPECT_FALSE(form.pictureLoaded());
+    ASSERT_EQ(fake.dialogs.shown.size(), 1u);
+    EXPECT_EQ(fake.dialogs.shown[0].title, "File missing!");
+}
+
+TEST_F(StartupTest, PictureThatCannotBeDecodedIsNamedInAMessageAndTheViewerStaysUsable) {
+    const std::string cut = files.truncatedPage("cut.jpg");
+    const std::string text = files.path("notes.jpg");
+    std::ofstream(files.folder() / "notes.jpg") << "not a picture at all";
+    for (const std::string& path : {cut, text}) {
+        fake.dialogs.shown.clear();
+        frmMain& form = start(path);
+        EXPECT_FALSE(form.pictureLoaded());
+        ASSERT_EQ(fake.dialogs.shown.size(), 1u);
+        EXPECT_NE(fake.dialogs.shown[0].text.find(path), std::string::npos);
+        EXPECT_EQ(form.caption(), "Tessmire v1.2");
+        form.imgShrink.click();
+        form.imgDown.click();
+        form.showNext();
+    }
+}
+
+TEST_F(StartupTest, FailingFolderEntryIsSkippedByTheScanAtStartUp) {
+    files.page("a.jpg");
+    files.page("b.jpg");
+    const std::string c = files.page("c.jpg");
+    fake.files.markLocked(files.path("b.jpg"));
+    // Long paths are copied, so the locked file fails its copy.
+    frmMain& form = start(c);
+    EXPECT_EQ(form.taggedCount(), 2);
+    EXPECT_EQ(form.caption(), "Tessmire v1.2  c.jpg    [2/2]");
+}
+
+}  // namespace

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <windows.h>
+
+#include "platform/dialogs.h"
+
+namespace platform {
+
+// Message boxes and the input box of user32, the Open dialog of comdlg32.
+// Every dialog is modal to the owner window.
+class Win32Dialogs : public Dialogs {
+public:
+    // The main window once it exists; null (the default) leaves dialogs unowned.
+    void setOwner(HWND owner) noexcept { owner_ = owner; }
+
+    int messageBox(std::string_view text, std::string_view title, int style) override;
+    std::string inputBox(std::string_view prompt, std::string_view title,
+                         std::string_view preset) override;
+    // Besides the cancel error of the interface, a failing dialog raises
+    // base::AppError 20000 + its extended error code.
+    std::string openFile(std::string_view title, const std::vector<FileType>& fileTypes) override;
+
+private:
+    HWND owner_ = nullptr;
+};
+
+}  // namespace platform

@@ -145,6 +145,11 @@ private:
     // cannot be opened: tells the user, naming the file. False when it failed.
     bool openPictureOrReport(const std::string& path);
     void reportUnopenable(const std::string& path, const base::AppError& error);
+    // Runs "install" or "uninstall" when the command line is one of them.
+    bool runVerb(const std::string& command);
+    // Starts the previous handler with the file; false when none is saved or
+    // it could not be started (the user has been told).
+    bool handOff(const std::string& path);
 
     platform::Platform& platform_;
     const std::string commandLine_;

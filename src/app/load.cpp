@@ -1,6 +1,7 @@
 // Start-up and shutdown: what a run does, decided from its command line alone.
 
 #include "app/frmMain.h"
+#include "assoc/mdlFileAssoc.h"
 #include "base/text.h"
 #include "nav/mdlGen.h"
 #include "settings/mdlINI.h"
@@ -19,6 +20,7 @@ frmMain::LoadOutcome frmMain::Form_Load() {
     addressClickPending_ = false;
 
     const std::string& command = commandLine_;
+    if (runVerb(command)) return LoadOutcome::endProcess;
     if (command.empty()) {
         prepareWindow();
         return LoadOutcome::show;
@@ -36,12 +38,58 @@ frmMain::LoadOutcome frmMain::Form_Load() {
         return LoadOutcome::show;
     }
 
-    // Not a page image: shown in the viewer, without a folder scan.
+    // Not a page image: to the program that opened JPEG files before, or, when
+    // none is known or it cannot be started, shown here without a folder scan.
+    if (handOff(path)) {
+        Form_Unload();
+        return LoadOutcome::unloaded;
+    }
     prepareWindow();
     openPictureOrReport(path);
     scroll_h.setValue(0);
     scroll_v.setValue(0);
     return LoadOutcome::show;
+}
+
+bool frmMain::runVerb(const std::string& command) {
+    platform::Registry& registry = platform_.registry;
+    platform::Shell& shell = platform_.shell;
+    if (command == "install") {
+        mdlFileAssoc::registerProgIds(registry, shell);
+        mdlFileAssoc::associateMire(registry, shell);
+        mdlFileAssoc::associateJpeg(registry, platform_.files, shell);
+        return true;
+    }
+    if (command == "uninstall") {
+        if (mdlFileAssoc::isAssociated(registry, ".mre") > 0) {
+            mdlFileAssoc::unassociateMre(registry, shell);
+        }
+        if (mdlFileAssoc::isAssociated(registry, ".mire") > 0) {
+            mdlFileAssoc::unassociateMire(registry, shell);
+        }
+        if (mdlFileAssoc::isAssociated(registry, ".jpeg") > 0) {
+            mdlFileAssoc::unassociateJpeg(registry, shell);
+        }
+        if (mdlFileAssoc::isAssociated(registry, ".jpg") > 0) {
+            mdlFileAssoc::unassociateJpg(registry, shell);
+        }
+        return true;
+    }
+    return false;
+}
+
+bool frmMain::handOff(const std::string& path) {
+    const std::string handler =
+        mdlFileAssoc::findPreviousHandler(platform_.registry, platform_.shell, path);
+    if (handler.empty()) return false;
+    const std::string commandLine = mdlFileAssoc::getShellString(handler, path);
+    if (platform_.shell.startProcess(commandLine)) return true;
+    // The user is never left with nothing: the picture opens here instead.
+    platform_.dialogs.messageBox(
+        "The program that opened JPEG files before could not be started:\r\n" + commandLine +
+            "\r\n\r\nThe picture is shown here instead.",
+        productCaption, platform::message_style::exclamation);
+    return false;
 }
 
 void frmMain::prepareWindow() {

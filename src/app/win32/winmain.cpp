@@ -1,0 +1,84 @@
+// The program's entry: builds the platform, loads the main window with the
+// process's argument text, and runs its messages until it closes.
+
+#include <windows.h>
+
+#include <exception>
+#include <string>
+
+#include "app/frmMain.h"
+#include "app/win32/command_line.h"
+#include "base/app_error.h"
+#include "base/rounding.h"
+#include "platform/jpeg/jpeg_picture_codec.h"
+#include "platform/win32/text_conv.h"
+#include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_dialogs.h"
+#include "platform/win32/win32_files.h"
+#include "platform/win32/win32_picture_resources.h"
+#include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_shell.h"
+#include "ui/win32/backend.h"
+
+namespace {
+
+using platform::win32::utf8ToWide;
+
+constexpr int runtimeErrorExitCode = 1;
+
+// An error no procedure traps ends the program, after telling the user.
+int reportUntrapped(const std::wstring& text) {
+    MessageBoxW(nullptr, text.c_str(), L"Tessmire", MB_OK | MB_ICONERROR);
+    return runtimeErrorExitCode;
+}
+
+int32_t designPixels(int32_t twips, double twipsPerPixel) {
+    return base::roundTo<int32_t>(twips / twipsPerPixel);
+}
+
+int run(platform::Platform& platform, platform::Win32Dialogs& dialogs, int showCommand) {
+    const std::string commandLine =
+        platform::win32::wideToUtf8(app::argumentText(GetCommandLineW()));
+    frmMain viewer(platform, commandLine);
+
+    const ui::win32::ScreenScale screen = ui::win32::screenScale();
+    ui::win32::WindowOptions options;
+    options.clientWidth = designPixels(frmMain::designClientWidthTwips, screen.twipsPerPixelX);
+    options.clientHeight = designPixels(frmMain::designClientHeightTwips, screen.twipsPerPixelY);
+    options.closing = [&viewer] { viewer.Form_Unload(); };
+    ui::win32::createWindow(viewer, options);
+    dialogs.setOwner(ui::win32::windowOf(viewer));
+
+    switch (viewer.Form_Load()) {
+        case frmMain::LoadOutcome::endProcess:
+            return 0;
+        case frmMain::LoadOutcome::unloaded:
+            viewer.Form_Unload();
+            return 0;
+        case frmMain::LoadOutcome::show:
+            break;
+    }
+    ui::win32::showWindow(viewer, showCommand);
+    return ui::win32::runMessageLoop(viewer);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
+    platform::Win32Registry registry;
+    platform::Win32Files files;
+    platform::Win32Clock clock;
+    platform::JpegPictureCodec pictureCodec;
+    platform::Win32PictureResources pictures;
+    platform::Win32Shell shell;
+    platform::Win32Dialogs dialogs;
+    platform::Platform platform{registry, files, clock, pictureCodec, pictures, shell, dialogs};
+    try {
+        return run(platform, dialogs, showCommand);
+    } catch (const base::AppError& error) {
+        return reportUntrapped(L"Run-time error '" + std::to_wstring(error.number()) + L"':\n\n" +
+                               utf8ToWide(error.description()));
+    } catch (const std::exception& error) {
+        return reportUntrapped(L"Run-time error:\n\n" + utf8ToWide(error.what()));
+    }
+}

@@ -1,0 +1,72 @@
+// Handing a file to the program that opened its kind before the take-over.
+
+#include "assoc/assoc_keys.h"
+#include "assoc/mdlFileAssoc.h"
+#include "base/text.h"
+#include "nav/mdlGen.h"
+#include "settings/mdlINI.h"
+
+namespace mdlFileAssoc {
+
+namespace {
+
+constexpr std::string_view placeholder = "%1";
+constexpr std::string_view quotedPlaceholder = "\"%1\"";
+
+// The running executable's name without folder and extension, with ".exe".
+std::string ownExecutableName(platform::Shell& shell) {
+    const std::string name = mdlGen::getFileName(shell.executablePath());
+    const size_t dot = name.rfind('.');
+    return name.substr(0, dot) + ".exe";
+}
+
+// The record's name for the extension of `path`: ".jpg" gives "JPG".
+std::string recordName(std::string_view path) {
+    std::string name = mdlGen::upperCase(mdlGen::getExtension(path));
+    if (name.size() > 2) name.erase(0, 1);
+    return name;
+}
+
+}  // namespace
+
+std::string findPreviousHandler(platform::Registry& registry, platform::Shell& shell,
+                                std::string_view path) {
+    const std::string name = recordName(path);
+    std::string command;
+    // The user's own choice first, then the machine's, then the merged view.
+    for (const std::string_view place : {"_HKCURR", "_HKLOCAL", "_HKROOT"}) {
+        command = base::trimBlanks(
+            mdlINI::getSetting(registry, keys::joined(name, place), keys::progShellKey));
+        if (!command.empty()) break;
+    }
+    // Handing the file to this program would only start it again.
+    if (keys::containsText(mdlGen::upperCase(command),
+                           mdlGen::upperCase(ownExecutableName(shell)))) {
+        return {};
+    }
+    return command;
+}
+
+std::string getShellString(std::string_view sComm, std::string_view sFile) {
+    // RUNDLL32 takes everything after the entry point as the file, unquoted.
+    if (keys::containsText(mdlGen::upperCase(sComm), "RUNDLL32"))
+        return keys::replaceAll(mdlGen::withoutQuotes(sComm), placeholder, sFile);
+
+    size_t at = sComm.find(quotedPlaceholder);
+    const bool quoted = at != std::string_view::npos;
+    if (!quoted) at = sComm.find(placeholder);
+    if (at == std::string_view::npos)
+        return mdlGen::withoutQuotes(sComm) + " " + std::string(sFile);
+
+    // Only the first placeholder is filled in; whatever follows it stays as saved.
+    const std::string_view rest =
+        sComm.substr(at + (quoted ? quotedPlaceholder : placeholder).size());
+    std::string line = mdlGen::withoutQuotes(sComm.substr(0, at));
+    if (quoted) line += '"';
+    line += sFile;
+    if (quoted) line += '"';
+    line += rest;
+    return line;
+}
+
+}  // namespace mdlFileAssoc

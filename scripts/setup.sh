@@ -8,9 +8,11 @@ packages=(
     clang libclang-rt-14-dev          # the IPTC reader's fuzzer
     libgtest-dev googletest           # GoogleTest natively, and its sources for mingw
     libjpeg62-turbo-dev
+    nasm dpkg-dev                     # libjpeg-turbo for mingw: its SIMD code, apt-get source
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
     wine wine64
     xvfb xdotool
+    imagemagick                       # the window test's screenshot (import)
 )
 
 missing=()

@@ -21,11 +21,11 @@ namespace {
 
 using testsupport::encodeJpeg;
 using testsupport::JpegColours;
-using testsupport::JpegSpec;
+using testsupport::JpegOptions;
 
 constexpr int32_t kFileNotFound = 53;
-constexpr int32_t kOutOfMemory = 7;
-constexpr int32_t kInvalidPicture = 481;
+constexpr int32_t kOutOfMemory = base::error_number::outOfMemory;
+constexpr int32_t kInvalidPicture = base::error_number::invalidPicture;
 
 // Blocks of 16 × 16 pixels in 12 colours, 4 × 3 repeated, each on whole 8 × 8
 // JPEG blocks, so each decodes to its own colour.
@@ -92,15 +92,19 @@ protected:
     std::string write(const std::string& name, const std::vector<uint8_t>& bytes) const {
         return dir.write(name, bytes);
     }
-    static std::vector<uint8_t> blocks(JpegSpec spec = {}) { return encodeJpeg(spec, blockColour); }
+    static std::vector<uint8_t> blocks(JpegOptions options = {}) {
+        return encodeJpeg(options, blockColour);
+    }
     // Rows read in bands of `bandRows`, until the reader says it is at the end.
     std::vector<uint32_t> readInBands(const std::string& path, int32_t bandRows) {
         const auto reader = codec.openBands(path);
         const platform::PictureSize size = reader->size();
         std::vector<uint32_t> pixels;
-        std::vector<uint32_t> band(static_cast<size_t>(size.width * bandRows));
+        const auto width = static_cast<size_t>(size.width);
+        std::vector<uint32_t> band(width * static_cast<size_t>(bandRows));
         while (const int32_t rows = reader->readRows(band.data(), bandRows)) {
-            pixels.insert(pixels.end(), band.begin(), band.begin() + rows * size.width);
+            pixels.insert(pixels.end(), band.data(),
+                          band.data() + width * static_cast<size_t>(rows));
         }
         return pixels;
     }
@@ -127,7 +131,7 @@ TEST_F(JpegCodecTest, KnowsAJpegByItsContentWhateverItsName) {
 
 struct Kind {
     const char* name;
-    JpegSpec spec;
+    JpegOptions options;
     int tolerance;
     int margin = 0;  // pixels next to block edges left out
 };
@@ -138,12 +142,12 @@ TEST_P(JpegKindTest, DecodesToTheSameColours) {
     const Kind& kind = GetParam();
     const auto source = [&](int x, int y) {
         const uint32_t rgb = blockColour(x, y);
-        return kind.spec.colours == JpegColours::cmyk ? invertedCmykOf(rgb) : rgb;
+        return kind.options.colours == JpegColours::cmyk ? invertedCmykOf(rgb) : rgb;
     };
-    const auto picture = codec.decode(write("kind.jpg", encodeJpeg(kind.spec, source)));
-    ASSERT_EQ(picture->width(), kind.spec.width);
-    ASSERT_EQ(picture->height(), kind.spec.height);
-    if (kind.spec.colours == JpegColours::grey) {
+    const auto picture = codec.decode(write("kind.jpg", encodeJpeg(kind.options, source)));
+    ASSERT_EQ(picture->width(), kind.options.width);
+    ASSERT_EQ(picture->height(), kind.options.height);
+    if (kind.options.colours == JpegColours::grey) {
         // Grey keeps the blue byte of each block: the same level in R, G and B.
         for (int32_t y = 0; y < picture->height(); ++y) {
             for (int32_t x = 0; x < picture->width(); ++x) {
@@ -186,14 +190,14 @@ TEST_F(JpegCodecTest, RefusesFilesThatAreNotJpegs) {
 }
 
 TEST_F(JpegCodecTest, RefusesJpegsCutShortWhereverTheCut) {
-    JpegSpec spec;
-    spec.width = 128;
-    spec.height = 96;
+    JpegOptions options;
+    options.width = 128;
+    options.height = 96;
     // Noise makes the data long enough to cut in many places.
     const auto noise = [](int x, int y) {
         return static_cast<uint32_t>((x * 2654435761u) ^ (y * 40503u) ^ (x * y * 97u)) & 0xFFFFFF;
     };
-    const std::vector<uint8_t> whole = encodeJpeg(spec, noise);
+    const std::vector<uint8_t> whole = encodeJpeg(options, noise);
     const size_t dataStart = testsupport::segmentEnd(whole, 0xDA);
     const std::vector<size_t> cuts = {
         20,
@@ -208,7 +212,7 @@ TEST_F(JpegCodecTest, RefusesJpegsCutShortWhereverTheCut) {
     };
     for (const size_t cut : cuts) {
         SCOPED_TRACE("cut at " + std::to_string(cut) + " of " + std::to_string(whole.size()));
-        const std::string path = write("cut.jpg", {whole.begin(), whole.begin() + cut});
+        const std::string path = write("cut.jpg", {whole.data(), whole.data() + cut});
         EXPECT_EQ(errorNumber([&] { codec.decode(path); }), kInvalidPicture);
         EXPECT_EQ(errorNumber([&] { readInBands(path, 16); }), kInvalidPicture);
     }
@@ -289,7 +293,7 @@ TEST_F(JpegCodecTest, HoldsBitmapsToTheLimitItWasGiven) {
                   "memory.");
     }
     const std::string path = write("blocks.jpg", blocks());
-    const uint64_t exact = 64 * 48 * 4;
+    const uint64_t exact = uint64_t{64} * 48 * 4;
     EXPECT_EQ(platform::JpegPictureCodec(exact).decode(path)->width(), 64);
     EXPECT_EQ(errorNumber([&] { platform::JpegPictureCodec(exact - 1).decode(path); }),
               kOutOfMemory);
@@ -306,7 +310,7 @@ TEST_F(JpegCodecTest, BandsGiveTheSamePixelsAsTheWholePicture) {
                                                                 .progressive = progressive},
                                                                noise));
         const auto whole = codec.decode(path);
-        const std::vector<uint32_t> wholePixels(whole->data(), whole->data() + 100 * 70);
+        const std::vector<uint32_t> wholePixels(whole->data(), whole->data() + size_t{100} * 70);
         // 7 rows divide neither the picture nor libjpeg's row groups; 40 is more than a chunk.
         for (const int32_t bandRows : {1, 7, 40, 70, 500}) {
             SCOPED_TRACE(bandRows);
@@ -319,7 +323,7 @@ TEST_F(JpegCodecTest, BandReaderRefusesToFinishACutPictureAndStaysFailed) {
     std::vector<uint8_t> jpeg = blocks();
     jpeg.resize(jpeg.size() - 2);  // only the end marker is missing
     const auto reader = codec.openBands(write("cut.jpg", jpeg));
-    std::vector<uint32_t> band(64 * 8);
+    std::vector<uint32_t> band(size_t{64} * 8);
     int32_t rowsHandedOver = 0;
     const int32_t number = errorNumber([&] {
         while (const int32_t rows = reader->readRows(band.data(), 8)) rowsHandedOver += rows;

@@ -25,6 +25,8 @@ struct Encoder {
     }
     Encoder(const Encoder&) = delete;
     Encoder& operator=(const Encoder&) = delete;
+    Encoder(Encoder&&) = delete;  // libjpeg keeps pointers into it
+    Encoder& operator=(Encoder&&) = delete;
 
     jpeg_error_mgr errors{};
     jpeg_compress_struct cinfo{};
@@ -58,12 +60,13 @@ J_COLOR_SPACE colourSpaceOf(JpegColours colours) {
 }
 
 // Samples in file order: R G B, grey, or C M Y K per pixel.
-std::vector<JSAMPLE> samplesOf(const JpegSpec& spec, const PixelSource& pixel) {
-    const int components = componentsOf(spec.colours);
+std::vector<JSAMPLE> samplesOf(const JpegOptions& options, const PixelSource& pixel) {
+    const int components = componentsOf(options.colours);
     std::vector<JSAMPLE> samples;
-    samples.reserve(static_cast<size_t>(spec.width * spec.height * components));
-    for (int y = 0; y < spec.height; ++y) {
-        for (int x = 0; x < spec.width; ++x) {
+    samples.reserve(static_cast<size_t>(options.width) * static_cast<size_t>(options.height) *
+                    static_cast<size_t>(components));
+    for (int y = 0; y < options.height; ++y) {
+        for (int x = 0; x < options.width; ++x) {
             const uint32_t value = pixel(x, y);
             for (int c = components - 1; c >= 0; --c) {
                 samples.push_back(static_cast<JSAMPLE>(value >> (8 * c)));
@@ -74,28 +77,30 @@ std::vector<JSAMPLE> samplesOf(const JpegSpec& spec, const PixelSource& pixel) {
 }
 
 // The frame that setjmp returns to holds nothing with a destructor.
-bool compress(Encoder& encoder, const JpegSpec& spec, const std::vector<JSAMPLE>& samples) {
+bool compress(Encoder& encoder, const JpegOptions& options, const std::vector<JSAMPLE>& samples) {
     jpeg_compress_struct& cinfo = encoder.cinfo;
     if (setjmp(encoder.jump) != 0) return false;
     jpeg_create_compress(&cinfo);
     jpeg_mem_dest(&cinfo, &encoder.output, &encoder.outputSize);
-    cinfo.image_width = static_cast<JDIMENSION>(spec.width);
-    cinfo.image_height = static_cast<JDIMENSION>(spec.height);
-    cinfo.input_components = componentsOf(spec.colours);
-    cinfo.in_color_space = colourSpaceOf(spec.colours);
+    cinfo.image_width = static_cast<JDIMENSION>(options.width);
+    cinfo.image_height = static_cast<JDIMENSION>(options.height);
+    cinfo.input_components = componentsOf(options.colours);
+    cinfo.in_color_space = colourSpaceOf(options.colours);
     jpeg_set_defaults(&cinfo);
-    jpeg_set_quality(&cinfo, spec.quality, TRUE);
-    if (spec.fullChroma) {
+    jpeg_set_quality(&cinfo, options.quality, TRUE);
+    if (options.fullChroma) {
         for (int c = 0; c < cinfo.num_components; ++c) {
             cinfo.comp_info[c].h_samp_factor = 1;
             cinfo.comp_info[c].v_samp_factor = 1;
         }
     }
-    if (spec.progressive) jpeg_simple_progression(&cinfo);
+    if (options.progressive) jpeg_simple_progression(&cinfo);
     jpeg_start_compress(&cinfo, TRUE);
-    const size_t stride = static_cast<size_t>(spec.width * cinfo.input_components);
+    const size_t stride =
+        static_cast<size_t>(options.width) * static_cast<size_t>(cinfo.input_components);
     while (cinfo.next_scanline < cinfo.image_height) {
-        JSAMPROW row = const_cast<JSAMPROW>(samples.data() + cinfo.next_scanline * stride);
+        // libjpeg's API is not const-correct; it only reads the row.
+        auto* row = const_cast<JSAMPROW>(samples.data() + cinfo.next_scanline * stride);
         jpeg_write_scanlines(&cinfo, &row, 1);
     }
     jpeg_finish_compress(&cinfo);
@@ -123,10 +128,10 @@ size_t findSegment(const std::vector<uint8_t>& jpeg, Predicate wanted) {
 
 }  // namespace
 
-std::vector<uint8_t> encodeJpeg(const JpegSpec& spec, const PixelSource& pixel) {
-    const std::vector<JSAMPLE> samples = samplesOf(spec, pixel);
+std::vector<uint8_t> encodeJpeg(const JpegOptions& options, const PixelSource& pixel) {
+    const std::vector<JSAMPLE> samples = samplesOf(options, pixel);
     Encoder encoder;
-    if (!compress(encoder, spec, samples)) throw std::runtime_error("libjpeg could not encode");
+    if (!compress(encoder, options, samples)) throw std::runtime_error("libjpeg could not encode");
     return {encoder.output, encoder.output + encoder.outputSize};
 }
 

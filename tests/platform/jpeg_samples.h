@@ -15,7 +15,7 @@ enum class JpegColours {
     cmyk,  // four components with an Adobe marker, stored inverted (255 = no ink)
 };
 
-struct JpegSpec {
+struct JpegOptions {
     int width = 64;
     int height = 48;
     JpegColours colours = JpegColours::rgb;
@@ -29,7 +29,7 @@ struct JpegSpec {
 using PixelSource = std::function<uint32_t(int x, int y)>;
 
 // Encodes a JPEG. Throws std::runtime_error when libjpeg fails.
-std::vector<uint8_t> encodeJpeg(const JpegSpec& spec, const PixelSource& pixel);
+std::vector<uint8_t> encodeJpeg(const JpegOptions& options, const PixelSource& pixel);
 
 // The offset just after the first segment with `marker` (0xE0 for APP0, 0xDA
 // for the first scan's header). Throws std::runtime_error when there is none.

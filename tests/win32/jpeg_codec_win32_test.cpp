@@ -92,10 +92,11 @@ protected:
         fs::create_directories(folder);
     }
     void TearDown() override { fs::remove_all(folder); }
-    fs::path write(const std::wstring& name) const {
+    // Writes the first `length` bytes of the picture (all of them by default).
+    fs::path write(const std::wstring& name, std::streamsize length = sizeof kRedBlue) const {
         const fs::path path = folder / name;
         std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(kRedBlue), sizeof kRedBlue);
+            .write(reinterpret_cast<const char*>(kRedBlue), length);
         return path;
     }
     static std::string utf8(const fs::path& path) {
@@ -124,6 +125,17 @@ TEST_F(JpegCodecWin32Test, ReadsBandsFromTheSameKindOfName) {
     EXPECT_EQ(reader->readRows(band, 8), 8);
     EXPECT_EQ(reader->readRows(band, 8), 0);
     EXPECT_LE(channelDistance(band[7 * 16 + 15], 0x0000FF), 4);
+}
+
+// libjpeg's errors leave it by longjmp, which unwinds through the C runtime here.
+TEST_F(JpegCodecWin32Test, RefusesAJpegCutShort) {
+    // Cut inside the picture's data, so the header still reads.
+    const std::string path = utf8(write(L"cut \u0416.jpg", sizeof kRedBlue - 8));
+    EXPECT_EQ(errorNumber([&] { codec.decode(path); }), 481);
+    uint32_t band[16 * 8] = {};
+    const auto reader = codec.openBands(path);
+    EXPECT_EQ(errorNumber([&] { reader->readRows(band, 8); }), 481);
+    EXPECT_EQ(errorNumber([&] { reader->readRows(band, 8); }), 481);
 }
 
 TEST_F(JpegCodecWin32Test, ReportsMissingFoldersAndLockedFiles) {

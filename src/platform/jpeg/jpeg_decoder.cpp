@@ -27,8 +27,10 @@ struct Session {
     ~Session() { jpeg_destroy_decompress(&cinfo); }
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
+    Session(Session&&) = delete;
+    Session& operator=(Session&&) = delete;
 
-    FilePtr file;  // declared first: closed after libjpeg is done with it
+    FilePtr file;  // closed after the destructor's body has destroyed libjpeg's state
     jpeg_error_mgr errors{};
     jpeg_decompress_struct cinfo{};
     std::jmp_buf jump{};
@@ -152,9 +154,8 @@ void JpegDecoder::start() {
 int32_t JpegDecoder::readChunk(uint32_t* pixels, int32_t rows) {
     Session& s = *session_;
     const auto width = static_cast<size_t>(s.cinfo.output_width);
-    const auto wanted = static_cast<JDIMENSION>(
-        std::min<JDIMENSION>(static_cast<JDIMENSION>(rows),
-                             s.cinfo.output_height - s.cinfo.output_scanline));
+    const auto wanted = static_cast<JDIMENSION>(std::min<JDIMENSION>(
+        static_cast<JDIMENSION>(rows), s.cinfo.output_height - s.cinfo.output_scanline));
     std::array<JSAMPROW, kChunkRows> rowPointers{};
     for (JDIMENSION i = 0; i < wanted; ++i) {
         rowPointers[i] = reinterpret_cast<JSAMPROW>(pixels + i * width);

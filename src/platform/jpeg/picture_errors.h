@@ -8,9 +8,6 @@
 
 namespace platform::jpeg {
 
-inline constexpr int32_t kOutOfMemory = 7;
-inline constexpr int32_t kInvalidPicture = 481;
-
 // The bytes a bitmap of `size` takes, without overflow for any two int32 sides.
 uint64_t bitmapBytes(PictureSize size) noexcept;
 

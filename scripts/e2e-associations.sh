@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# End to end under Wine, in a prefix of its own: "install" takes ".jpeg" over
+# from the program that had it, a plain JPEG given to the viewer goes to that
+# program without a viewer window, and "uninstall" gives ".jpeg" back.
+#
+#   e2e-associations.sh <tsviewer.exe> <recorder.exe> <work-dir>
+set -euo pipefail
+
+viewer=$(realpath "$1")
+recorder=$(realpath "$2")
+work=$(realpath -m "$3")
+root=$(cd "$(dirname "$0")/.." && pwd)
+prefix="$work/prefix"
+rm -rf "$work"
+mkdir -p "$work"
+trap '"$root/scripts/wine-stop.sh" "$prefix" >/dev/null 2>&1 || true' EXIT
+
+wine_run() { "$root/scripts/wine-run.sh" "$prefix" "$@"; }
+winpath() { echo "Z:${1//\//\\}"; }
+fail() { echo "FAIL: $*" >&2; exit 1; }
+# The default value of a registry key, as reg query prints it.
+default_of() {
+    wine_run reg query "$1" /ve 2>/dev/null | tr -d '\r' | awk -F'REG_SZ' 'NF > 1 { gsub(/^[ \t]+/, "", $2); print $2 }'
+}
+value_of() {
+    wine_run reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -F'REG_SZ' 'NF > 1 { gsub(/^[ \t]+/, "", $2); print $2 }'
+}
+
+# Before: ".jpeg" opens with the recorder.
+wine_run reg add 'HKLM\Software\Classes\.jpeg' /ve /d recorderfile /f >/dev/null
+wine_run reg add 'HKLM\Software\Classes\recorderfile\shell\open\command' /ve \
+    /d "\"$(winpath "$recorder")\" \"%1\"" /f >/dev/null
+[[ $(default_of 'HKCR\.jpeg') == recorderfile ]] || fail "set-up: .jpeg is not the recorder's"
+
+# "Install" is not the verb: it is taken as a (missing) file and changes nothing.
+timeout 20 "$root/scripts/wine-run.sh" "$prefix" "$viewer" Install >/dev/null 2>&1 &
+sleep 5
+wine_run taskkill /f /im tsviewer.exe >/dev/null 2>&1 || true
+wait || true
+[[ $(default_of 'HKCR\.jpeg') == recorderfile ]] || fail "\"Install\" took .jpeg over"
+
+echo "== install"
+wine_run "$viewer" install
+[[ $(default_of 'HKCR\.jpeg') == tessmirejpgfile ]] || fail ".jpeg is not the viewer's after install"
+[[ $(default_of 'HKCR\.mire') == tessmirefile ]] || fail ".mire is not registered"
+[[ $(default_of 'HKCR\tessmirejpgfile\shell\open\command') == "\"$(winpath "$(dirname "$viewer")")\\tsviewer.exe\" %1" ]] ||
+    fail "open command: $(default_of 'HKCR\tessmirejpgfile\shell\open\command')"
+[[ $(value_of 'HKLM\SOFTWARE\tessmire\JPEG_HKLOCAL' PROG_ID) == recorderfile ]] ||
+    fail "the previous handler was not recorded"
+[[ -z $(value_of 'HKLM\SOFTWARE\tessmire' ADDRESS_BAR) ]] || fail "install wrote ADDRESS_BAR"
+
+echo "== a plain JPEG goes to the previous handler"
+mkdir -p "$work/my photos"
+cp "$root/samples/photo.jpg" "$work/my photos/holiday.jpeg"
+photo=$(winpath "$work/my photos/holiday.jpeg")
+export TS_RECORDER_OUT
+TS_RECORDER_OUT=$(winpath "$work/recorded.txt")
+# A viewer window would keep the process alive; the hand-off ends it at once.
+timeout 30 "$root/scripts/wine-run.sh" "$prefix" "$viewer" "$photo" || fail "the viewer did not end by itself"
+for _ in $(seq 50); do [[ -s "$work/recorded.txt" ]] && break; sleep 0.2; done
+recorded=$(cat "$work/recorded.txt" 2>/dev/null || true)
+[[ "$recorded" == *"\"$photo\""* ]] || fail "the recorder got: $recorded"
+echo "recorder got: $recorded"
+[[ $(value_of 'HKLM\SOFTWARE\tessmire' ADDRESS_BAR) == 1 ]] || fail "ADDRESS_BAR after the hand-off"
+[[ -n $(value_of 'HKLM\SOFTWARE\tessmire\Last Execute' Error) ]] || fail "no last-run record"
+
+echo "== uninstall"
+wine_run "$viewer" uninstall
+[[ $(default_of 'HKCR\.jpeg') == recorderfile ]] || fail ".jpeg was not given back: $(default_of 'HKCR\.jpeg')"
+wine_run reg query 'HKCR\.mire' >/dev/null 2>&1 && fail ".mire is still registered"
+echo "associations end to end: passed"

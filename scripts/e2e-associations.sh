@@ -41,11 +41,14 @@ wait || true
 
 echo "== install"
 wine_run "$viewer" install
-[[ $(default_of 'HKCR\.jpeg') == tessmirejpgfile ]] || fail ".jpeg is not the viewer's after install"
-[[ $(default_of 'HKCR\.mire') == tessmirefile ]] || fail ".mire is not registered"
+# ProgIDs are compared without regard to letter case, as Windows does.
+lower() { tr '[:upper:]' '[:lower:]'; }
+[[ $(default_of 'HKCR\.jpeg' | lower) == tessmirejpgfile ]] || fail ".jpeg is not the viewer's after install"
+[[ $(default_of 'HKCR\.mire' | lower) == tessmirefile ]] || fail ".mire is not registered"
 [[ $(default_of 'HKCR\tessmirejpgfile\shell\open\command') == "\"$(winpath "$(dirname "$viewer")")\\tsviewer.exe\" %1" ]] ||
     fail "open command: $(default_of 'HKCR\tessmirejpgfile\shell\open\command')"
-[[ $(value_of 'HKLM\SOFTWARE\tessmire\JPEG_HKLOCAL' PROG_ID) == recorderfile ]] ||
+# Wine's classes root is the machine's classes, so the handler is kept as the classes root's.
+[[ $(value_of 'HKLM\SOFTWARE\tessmire\JPEG_HKROOT' PROG_ID) == recorderfile ]] ||
     fail "the previous handler was not recorded"
 [[ -z $(value_of 'HKLM\SOFTWARE\tessmire' ADDRESS_BAR) ]] || fail "install wrote ADDRESS_BAR"
 

@@ -11,10 +11,10 @@ namespace {
 // The program's hand pointer, or the system's when the program has none (the
 // test program).
 HCURSOR loadHandCursor() {
-    const auto cursor = static_cast<HCURSOR>(LoadImageW(GetModuleHandleW(nullptr),
-                                                        MAKEINTRESOURCEW(TS_CURSOR_HAND),
-                                                        IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
-    return cursor ? cursor : LoadCursorW(nullptr, IDC_HAND);
+    const auto cursor =
+        static_cast<HCURSOR>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(TS_CURSOR_HAND),
+                                        IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    return cursor ? cursor : LoadCursorA(nullptr, IDC_HAND);
 }
 
 }  // namespace

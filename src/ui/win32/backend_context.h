@@ -28,9 +28,7 @@ public:
     BackendContext& operator=(const BackendContext&) = delete;
 
     Form& form() const noexcept { return form_; }
-    ScreenScale screen() const noexcept {
-        return {form_.twipsPerPixelX(), form_.twipsPerPixelY()};
-    }
+    ScreenScale screen() const noexcept { return {form_.twipsPerPixelX(), form_.twipsPerPixelY()}; }
 
     // The form's window; null until it is made and once it is gone.
     HWND topLevel() const noexcept { return topLevel_; }

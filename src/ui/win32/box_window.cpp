@@ -37,8 +37,7 @@ BoxWindow::~BoxWindow() {
 
 PixelRect BoxWindow::extent() const {
     const Placement& placement = state_.placement;
-    return {placement.originX, placement.originY, placement.window.width,
-            placement.window.height};
+    return {placement.originX, placement.originY, placement.window.width, placement.window.height};
 }
 
 void BoxWindow::changed(Change what) {
@@ -71,11 +70,11 @@ void BoxWindow::place() {
 }
 
 void BoxWindow::scrollContents(int64_t dx, int64_t dy) {
-    const PixelRect& window = state_.placement.window;
+    const PixelRect& shown = state_.placement.window;
     RECT pending{};
     // Scrolling moves pixels; with a repaint still due, or child windows that
     // would have to move with them, or nothing left in view, paint afresh.
-    if (std::llabs(dx) >= window.width || std::llabs(dy) >= window.height ||
+    if (std::llabs(dx) >= shown.width || std::llabs(dy) >= shown.height ||
         GetUpdateRect(hwnd(), &pending, FALSE) || hasShownWindows()) {
         InvalidateRect(hwnd(), nullptr, FALSE);
         return;
@@ -113,7 +112,9 @@ LRESULT BoxWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return ContainerWindow::handleMessage(message, wParam, lParam);
 }
 
-void FrameWindow::paintBackground(HDC dc, const RECT& area) { fillRect(dc, area, frame_.backColor()); }
+void FrameWindow::paintBackground(HDC dc, const RECT& area) {
+    fillRect(dc, area, frame_.backColor());
+}
 
 void PictureBoxWindow::paintBackground(HDC dc, const RECT& area) {
     const base::Picture& picture = box_.picture();

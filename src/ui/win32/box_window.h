@@ -52,7 +52,8 @@ private:
 // background colour.
 class PictureBoxWindow final : public BoxWindow {
 public:
-    PictureBoxWindow(ContainerWindow& parent, PictureBox& box) : BoxWindow(parent, box), box_(box) {}
+    PictureBoxWindow(ContainerWindow& parent, PictureBox& box)
+        : BoxWindow(parent, box), box_(box) {}
 
 private:
     void paintBackground(HDC dc, const RECT& area) override;

@@ -43,8 +43,7 @@ ContainerScale ContainerWindow::scale() const {
 RECT ContainerWindow::toClient(const PixelRect& rect) const {
     const PixelRect shown = extent();
     return {clampCoordinate(rect.left - shown.left), clampCoordinate(rect.top - shown.top),
-            clampCoordinate(rect.right() - shown.left),
-            clampCoordinate(rect.bottom() - shown.top)};
+            clampCoordinate(rect.right() - shown.left), clampCoordinate(rect.bottom() - shown.top)};
 }
 
 void ContainerWindow::invalidate(const PixelRect& rect) {
@@ -221,7 +220,7 @@ void ContainerWindow::onMouseMove(WPARAM keys, POINT point) {
 
 bool ContainerWindow::onSetCursor(HWND over, UINT hitTest) {
     if (context_.form().mousePointer() == Pointer::hourglass) {
-        SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+        SetCursor(LoadCursorA(nullptr, IDC_WAIT));
         return true;
     }
     if (hitTest != HTCLIENT || over != hwnd()) return false;

@@ -1,6 +1,7 @@
 #include "ui/win32/drawn_peers.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "base/rounding.h"
 #include "ui/win32/backend_context.h"
@@ -67,10 +68,10 @@ PixelRect LinePeer::reach() const {
 
 void LinePeer::paint(HDC dc, const RECT&) const {
     const ContainerScale scale = container().scale();
-    const RECT ends = container().toClient(
-        {scale.toPixelsX(line_.x1()), scale.toPixelsY(line_.y1()),
-         int64_t{scale.toPixelsX(line_.x2())} - scale.toPixelsX(line_.x1()),
-         int64_t{scale.toPixelsY(line_.y2())} - scale.toPixelsY(line_.y1())});
+    const RECT ends =
+        container().toClient({scale.toPixelsX(line_.x1()), scale.toPixelsY(line_.y1()),
+                              int64_t{scale.toPixelsX(line_.x2())} - scale.toPixelsX(line_.x1()),
+                              int64_t{scale.toPixelsY(line_.y2())} - scale.toPixelsY(line_.y1())});
     const ScopedPen pen(CreatePen(PS_SOLID, std::max(line_.borderWidth(), 1), line_.color()));
     const SelectedObject selected(dc, pen.get());
     MoveToEx(dc, ends.left, ends.top, nullptr);

@@ -16,7 +16,7 @@ HICON loadIcon(int sizeMetricX, int sizeMetricY) {
     const auto icon = static_cast<HICON>(
         LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(TS_ICON_APP), IMAGE_ICON,
                    GetSystemMetrics(sizeMetricX), GetSystemMetrics(sizeMetricY), LR_SHARED));
-    return icon ? icon : LoadIconW(nullptr, IDI_APPLICATION);
+    return icon ? icon : LoadIconA(nullptr, IDI_APPLICATION);
 }
 
 WindowClass formClass() {
@@ -34,9 +34,9 @@ int toPixels(int32_t twips, double twipsPerPixel) {
 
 // Shift, Ctrl and Alt as the key events report them.
 int keyShiftState(UINT message, LPARAM lParam) {
-    const bool altDown = GetKeyState(VK_MENU) < 0 ||
-                         ((message == WM_SYSKEYDOWN || message == WM_SYSKEYUP) &&
-                          (lParam & (LPARAM{1} << 29)) != 0);
+    const bool altDown =
+        GetKeyState(VK_MENU) < 0 ||
+        ((message == WM_SYSKEYDOWN || message == WM_SYSKEYUP) && (lParam & (LPARAM{1} << 29)) != 0);
     return (GetKeyState(VK_SHIFT) < 0 ? shiftMask : 0) |
            (GetKeyState(VK_CONTROL) < 0 ? ctrlMask : 0) | (altDown ? altMask : 0);
 }
@@ -117,8 +117,8 @@ void FormWindow::pointerChanged() {
     const HWND under = WindowFromPoint(point);
     if (!under || GetAncestor(under, GA_ROOT) != hwnd()) return;
     // Busy work sends no WM_SETCURSOR, so the pointer changes now.
-    const auto hitTest = static_cast<WORD>(
-        SendMessageW(under, WM_NCHITTEST, 0, MAKELPARAM(point.x, point.y)));
+    const auto hitTest =
+        static_cast<WORD>(SendMessageW(under, WM_NCHITTEST, 0, MAKELPARAM(point.x, point.y)));
     SendMessageW(under, WM_SETCURSOR, reinterpret_cast<WPARAM>(under),
                  MAKELPARAM(hitTest, WM_MOUSEMOVE));
 }

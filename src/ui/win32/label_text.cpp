@@ -21,8 +21,7 @@ constexpr UINT textFormat = DT_NOPREFIX | DT_SINGLELINE;
 
 ScopedFont createFont(const Font& font, double twipsPerPixel) {
     const double dpi = twipsPerInch / twipsPerPixel;
-    const auto height =
-        static_cast<int>(base::roundHalfEven(font.points * dpi / pointsPerInch));
+    const auto height = static_cast<int>(base::roundHalfEven(font.points * dpi / pointsPerInch));
     const std::wstring face = platform::win32::utf8ToWide(font.name);
     return ScopedFont(CreateFontW(-height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL,
                                   font.italic ? TRUE : FALSE, FALSE, FALSE, DEFAULT_CHARSET,

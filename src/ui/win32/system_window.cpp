@@ -13,9 +13,9 @@ constexpr UINT_PTR subclassId = 1;
 void SystemWindow::create(const wchar_t* className, const WindowArgs& args, Filter filter) {
     destroy();
     filter_ = std::move(filter);
-    hwnd_ = CreateWindowExW(args.exStyle, className, args.text, args.style, args.x, args.y,
-                            args.width, args.height, args.parent, nullptr,
-                            GetModuleHandleW(nullptr), nullptr);
+    hwnd_ =
+        CreateWindowExW(args.exStyle, className, args.text, args.style, args.x, args.y, args.width,
+                        args.height, args.parent, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!hwnd_) throw std::runtime_error("a control window cannot be created");
     SetWindowSubclass(hwnd_, &SystemWindow::subclassProc, subclassId,
                       reinterpret_cast<DWORD_PTR>(this));
@@ -29,8 +29,8 @@ void SystemWindow::destroy() noexcept {
     DestroyWindow(window);
 }
 
-LRESULT CALLBACK SystemWindow::subclassProc(HWND window, UINT message, WPARAM wParam,
-                                            LPARAM lParam, UINT_PTR, DWORD_PTR self) {
+LRESULT CALLBACK SystemWindow::subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                            UINT_PTR, DWORD_PTR self) {
     auto* owner = reinterpret_cast<SystemWindow*>(self);
     if (message == WM_NCDESTROY) {
         RemoveWindowSubclass(window, &SystemWindow::subclassProc, subclassId);

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <string_view>
 
 #include "ui/win32/system_window.h"

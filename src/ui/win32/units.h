@@ -60,9 +60,9 @@ PixelRect pixelRect(const Control& control, const ContainerScale& scale);
 // so no coordinate leaves the range windows accept, however far the child's
 // rectangle lies (a 60,000-pixel picture moved to top -59,000).
 struct Placement {
-    PixelRect window;      // in the parent window's client coordinates
-    int64_t originX = 0;   // where the window's top-left lies in the child's
-    int64_t originY = 0;   // own coordinates (0, 0 unless it is cut off)
+    PixelRect window;     // in the parent window's client coordinates
+    int64_t originX = 0;  // where the window's top-left lies in the child's
+    int64_t originY = 0;  // own coordinates (0, 0 unless it is cut off)
     bool operator==(const Placement&) const = default;
 };
 

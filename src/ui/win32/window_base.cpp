@@ -20,7 +20,8 @@ void WindowBase::create(const WindowClass& windowClass, const WindowArgs& args) 
         description.cbSize = sizeof description;
         description.lpfnWndProc = &WindowBase::windowProc;
         description.hInstance = thisModule();
-        description.hCursor = windowClass.cursor ? windowClass.cursor : LoadCursorW(nullptr, IDC_ARROW);
+        description.hCursor =
+            windowClass.cursor ? windowClass.cursor : LoadCursorA(nullptr, IDC_ARROW);
         description.hIcon = windowClass.icon;
         description.hIconSm = windowClass.smallIcon;
         description.lpszClassName = windowClass.name;

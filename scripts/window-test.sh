@@ -1,0 +1,144 @@
+#!/usr/bin/env bash
+# Runs tsviewer.exe on a private X display and checks its main window: it
+# appears with its caption, its client area is the designed 792 × 617 pixels,
+# and a screenshot of it is saved. Everything it starts it stops, by process id
+# or by its own Wine prefix, whatever way it ends.
+#
+#   window-test.sh <tsviewer.exe> [file to open]
+#
+# The build folder (for the prefix and the screenshot) is TS_BUILD_DIR, else
+# the one the executable was built in (<build>/src/app/win32/tsviewer.exe).
+set -euo pipefail
+
+if [[ $# -lt 1 || $# -gt 2 ]]; then
+    echo "usage: $0 <tsviewer.exe> [file to open]" >&2
+    exit 2
+fi
+
+exe=$(realpath "$1")
+file=${2:-}
+build=$(realpath "${TS_BUILD_DIR:-$(dirname "$exe")/../../..}")
+screenshot="$build/artifacts/window.png"
+client_shot="$build/artifacts/window-client.png"
+log="$build/artifacts/window-test.log"
+
+expected_width=792
+expected_height=617
+tolerance=2          # pixels either way
+wait_seconds=30
+
+export WINEPREFIX="$build/wineprefix-x11"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEARCH=win64
+mkdir -p "$WINEPREFIX" "$(dirname "$screenshot")"
+
+xvfb_pid=""
+viewer_pid=""
+
+cleanup() {
+    local status=$?
+    if [[ -n "$viewer_pid" ]] && kill -0 "$viewer_pid" 2>/dev/null; then
+        kill "$viewer_pid" 2>/dev/null || true
+    fi
+    # The prefix's server takes every Wine process of this run with it.
+    wineserver -k </dev/null >/dev/null 2>&1 || true
+    wineserver -w </dev/null >/dev/null 2>&1 || true
+    if [[ -n "$xvfb_pid" ]]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+    exit "$status"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+fail() {
+    echo "window-test: $*" >&2
+    exit 1
+}
+
+# A display number nobody uses; Xvfb itself settles a race for it.
+start_xvfb() {
+    local number
+    for number in $(seq 90 190); do
+        [[ -e "/tmp/.X$number-lock" || -e "/tmp/.X11-unix/X$number" ]] && continue
+        Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp </dev/null >>"$log" 2>&1 &
+        xvfb_pid=$!
+        local _
+        for _ in $(seq 1 50); do
+            if [[ -S "/tmp/.X11-unix/X$number" ]]; then
+                export DISPLAY=":$number"
+                return 0
+            fi
+            kill -0 "$xvfb_pid" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+        xvfb_pid=""
+    done
+    fail "no free X display for Xvfb"
+}
+
+: >"$log"
+start_xvfb
+
+# A session left from an earlier run would draw on a display that is gone.
+wineserver -k </dev/null >/dev/null 2>&1 || true
+wineserver -w </dev/null >/dev/null 2>&1 || true
+# Wine's background services outlive the first process and keep its stdio.
+wineserver -p </dev/null >/dev/null 2>&1
+wineboot -i </dev/null >/dev/null 2>&1
+
+args=()
+if [[ -n "$file" ]]; then
+    args+=("$(winepath -w "$(realpath "$file")" 2>/dev/null)")
+fi
+wine "$exe" "${args[@]}" </dev/null >>"$log" 2>&1 &
+viewer_pid=$!
+
+# Keep the pointer off the window, so no tooltip covers it in the picture.
+xdotool mousemove 0 0 >/dev/null 2>&1 || true
+
+window=""
+deadline=$((SECONDS + wait_seconds))
+while [[ -z "$window" ]]; do
+    ((SECONDS < deadline)) || fail "no window named Tessmire within ${wait_seconds} s"
+    kill -0 "$viewer_pid" 2>/dev/null || fail "tsviewer.exe ended before showing its window"
+    window=$(xdotool search --onlyvisible --name "Tessmire" 2>/dev/null | head -n 1 || true)
+    [[ -n "$window" ]] || sleep 0.2
+done
+
+# Wine's X window is the client area; without a window manager it has no frame.
+eval "$(xdotool getwindowgeometry --shell "$window")"
+echo "window-test: window $window at $X,$Y, ${WIDTH} x ${HEIGHT}"
+
+# Let the first paint land before the picture is taken.
+sleep 1
+import -window root "$screenshot"
+echo "window-test: screenshot saved to $screenshot"
+
+if ((WIDTH < expected_width - tolerance || WIDTH > expected_width + tolerance ||
+     HEIGHT < expected_height - tolerance || HEIGHT > expected_height + tolerance)); then
+    fail "client area is ${WIDTH} x ${HEIGHT}, expected about ${expected_width} x ${expected_height}"
+fi
+
+# A window that painted nothing would be one flat colour.
+import -window "$window" "$client_shot"
+spread=$(identify -format '%[fx:standard_deviation]' "$client_shot")
+awk -v spread="$spread" 'BEGIN { exit !(spread > 0.01) }' ||
+    fail "the client area is one flat colour (standard deviation $spread)"
+
+# Closing with Alt+F4 runs the program's own shutdown.
+xdotool key --window "$window" alt+F4 >/dev/null 2>&1 || true
+deadline=$((SECONDS + 15))
+while kill -0 "$viewer_pid" 2>/dev/null && ((SECONDS < deadline)); do
+    sleep 0.2
+done
+if kill -0 "$viewer_pid" 2>/dev/null; then
+    fail "tsviewer.exe did not close on Alt+F4"
+fi
+wait "$viewer_pid" || fail "tsviewer.exe ended with status $?"
+viewer_pid=""
+echo "window-test: passed"

@@ -1,0 +1,78 @@
+#include "platform/win32/win32_picture_resources.h"
+
+#include <memory>
+
+#include "platform/win32/scoped_handles.h"
+
+namespace platform {
+
+namespace {
+
+constexpr int largeScreenDpi = 192;
+// The 200% copy of a picture is kept under its id plus this.
+constexpr int largeCopyOffset = 100;
+
+int screenDpi() {
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+struct BitmapTraits {
+    using Handle = HBITMAP;
+    static Handle invalid() noexcept { return nullptr; }
+    static void close(Handle bitmap) noexcept { DeleteObject(bitmap); }
+};
+
+bool hasBitmap(HMODULE module, int id) {
+    return FindResourceW(module, MAKEINTRESOURCEW(id), reinterpret_cast<LPCWSTR>(RT_BITMAP)) !=
+           nullptr;
+}
+
+// Reads any bitmap as 32-bit top-down rows; the system converts palettes and depths.
+base::Picture toPicture(HBITMAP handle) {
+    BITMAP description{};
+    if (!GetObjectW(handle, sizeof description, &description) || description.bmWidth <= 0 ||
+        description.bmHeight <= 0) {
+        return nullptr;
+    }
+    auto bitmap = std::make_shared<base::Bitmap>(description.bmWidth, description.bmHeight);
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = description.bmWidth;
+    format.bmiHeader.biHeight = -description.bmHeight;
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    const HDC screen = GetDC(nullptr);
+    const int rows = GetDIBits(screen, handle, 0, static_cast<UINT>(description.bmHeight),
+                               bitmap->row(0), &format, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    if (rows != description.bmHeight) return nullptr;
+    // The fourth byte is not part of a picture's colour.
+    uint32_t* pixels = bitmap->row(0);
+    for (size_t i = 0, n = base::Bitmap::pixelCount(bitmap->width(), bitmap->height()); i < n;
+         ++i) {
+        pixels[i] &= 0x00FFFFFFu;
+    }
+    return bitmap;
+}
+
+}  // namespace
+
+Win32PictureResources::Win32PictureResources()
+    : Win32PictureResources(GetModuleHandleW(nullptr), screenDpi()) {}
+
+base::Picture Win32PictureResources::picture(PictureId id) {
+    int resource = static_cast<int>(id);
+    if (dpi_ >= largeScreenDpi && hasBitmap(module_, resource + largeCopyOffset)) {
+        resource += largeCopyOffset;
+    }
+    const platform::win32::UniqueHandle<BitmapTraits> handle(static_cast<HBITMAP>(
+        LoadImageW(module_, MAKEINTRESOURCEW(resource), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    if (!handle) return nullptr;
+    return toPicture(handle.get());
+}
+
+}  // namespace platform

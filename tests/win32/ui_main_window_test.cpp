@@ -1,0 +1,164 @@
+// The program's main window on the Win32 backend, with the real platform in
+// the test's own Wine prefix: the windows its layout makes, the address bar's
+// buttons under the mouse, and the picture scrolled by its scroll bar.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/frmMain.h"
+#include "platform/jpeg/jpeg_picture_codec.h"
+#include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_dialogs.h"
+#include "platform/win32/win32_files.h"
+#include "platform/win32/win32_picture_resources.h"
+#include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_shell.h"
+#include "ui/win32/backend.h"
+#include "ui_window_probe.h"
+
+namespace {
+
+using ui::win32::windowOf;
+using uiprobe::clientRect;
+using uiprobe::pixelAt;
+using uiprobe::rectIn;
+
+struct RealPlatform {
+    platform::Win32Registry registry;
+    platform::Win32Files files;
+    platform::Win32Clock clock;
+    platform::JpegPictureCodec codec;
+    platform::Win32PictureResources pictures;
+    platform::Win32Shell shell;
+    platform::Win32Dialogs dialogs;
+    platform::Platform platform{registry, files, clock, codec, pictures, shell, dialogs};
+};
+
+// A page whose pixels tell their place: the row in red and green, the column in blue.
+uint32_t pagePixel(int32_t x, int32_t y) {
+    return (static_cast<uint32_t>((y >> 8) & 0xFF) << 16) | (static_cast<uint32_t>(y & 0xFF) << 8) |
+           static_cast<uint32_t>(x & 0xFF);
+}
+
+base::Picture makePage(int32_t width, int32_t height) {
+    auto page = std::make_shared<base::Bitmap>(width, height);
+    for (int32_t y = 0; y < height; ++y) {
+        for (int32_t x = 0; x < width; ++x) page->row(y)[x] = pagePixel(x, y);
+    }
+    return page;
+}
+
+RECT controlRect(const ui::Control& control) {
+    return {control.left(), control.top(), control.left() + control.width(),
+            control.top() + control.height()};
+}
+
+class MainWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const ui::win32::ScreenScale screen = ui::win32::screenScale();
+        ui::win32::WindowOptions options;
+        options.clientWidth = std::lround(frmMain::designClientWidthTwips / screen.twipsPerPixelX);
+        options.clientHeight =
+            std::lround(frmMain::designClientHeightTwips / screen.twipsPerPixelY);
+        options.mainWindow = false;
+        ui::win32::createWindow(viewer, options);
+        ASSERT_EQ(viewer.Form_Load(), frmMain::LoadOutcome::show);
+        ui::win32::showWindow(viewer, SW_SHOW);
+        ui::win32::pumpMessages(viewer);
+    }
+
+    // The centre of a control of the address bar, in the bar window's pixels.
+    POINT centreInBar(const ui::Control& control) const {
+        const double tpp = viewer.twipsPerPixelX();
+        const auto pixels = [&](int32_t twips) { return std::lround(twips / tpp); };
+        return {pixels(control.left()) + pixels(control.width()) / 2 - viewer.frAddress.left(),
+                pixels(control.top()) + pixels(control.height()) / 2};
+    }
+
+    RealPlatform real;
+    frmMain viewer{real.platform, ""};
+};
+
+TEST_F(MainWindow, OpensWithTheDesignedClientAreaAndItsWindowsWhereTheLayoutPutsThem) {
+    const HWND top = windowOf(viewer);
+    const RECT client = clientRect(top);
+    EXPECT_EQ(client.right, std::lround(11880 / viewer.twipsPerPixelX()));
+    EXPECT_EQ(client.bottom, std::lround(9255 / viewer.twipsPerPixelY()));
+
+    EXPECT_EQ(rectIn(windowOf(viewer.frAddress), top), controlRect(viewer.frAddress));
+    EXPECT_EQ(rectIn(windowOf(viewer.frImage), top), controlRect(viewer.frImage));
+    EXPECT_EQ(viewer.frImage.top(), viewer.frAddress.height());
+    EXPECT_EQ(viewer.frImage.height(), client.bottom - viewer.frAddress.height());
+    // The start-up picture, centred in the frame.
+    EXPECT_EQ(rectIn(windowOf(viewer.imgDisplay), windowOf(viewer.frImage)),
+              controlRect(viewer.imgDisplay));
+    EXPECT_FALSE(IsWindowVisible(windowOf(viewer.scroll_h)));
+    EXPECT_FALSE(IsWindowVisible(windowOf(viewer.scroll_v)));
+    EXPECT_FALSE(IsWindowVisible(windowOf(viewer.imgPrint)));
+}
+
+TEST_F(MainWindow, TheAddressBarsButtonsAreClickedWhereTheLayoutPutsThem) {
+    std::vector<std::string> clicked;
+    for (ui::Image* button : {&viewer.imgPrev, &viewer.imgNext, &viewer.imgDown, &viewer.imgBottom,
+                              &viewer.imgShrink, &viewer.imgGo[0]}) {
+        button->Click = [&clicked, button] { clicked.push_back(button->name()); };
+        const POINT centre = centreInBar(*button);
+        const LPARAM at = MAKELPARAM(centre.x, centre.y);
+        SendMessageW(windowOf(viewer.frAddress), WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendMessageW(windowOf(viewer.frAddress), WM_LBUTTONUP, 0, at);
+    }
+    EXPECT_EQ(clicked, (std::vector<std::string>{"imgPrev", "imgNext", "imgDown", "imgBottom",
+                                                 "imgShrink", "imgGo(0)"}));
+
+    const HWND tooltips = uiprobe::tooltipWindowOf(windowOf(viewer));
+    ASSERT_NE(tooltips, nullptr);
+    std::vector<std::wstring> texts;
+    for (const uiprobe::Tool& tool : uiprobe::toolsOf(tooltips)) texts.push_back(tool.text);
+    std::sort(texts.begin(), texts.end());
+    EXPECT_EQ(texts, (std::vector<std::wstring>{L"Home/End", L"Next", L"Page Up/Down", L"Previous",
+                                                L"Shrink/Original size",
+                                                L"[Shift]+Click to follow the address..."}));
+}
+
+TEST_F(MainWindow, TheScrollBarScrollsATallPageInsideAFrameSizedWindow) {
+    viewer.showPicture(makePage(300, 3000));
+    viewer.layoutWindow();
+    const HWND top = windowOf(viewer);
+    const HWND bar = windowOf(viewer.scroll_v);
+    ASSERT_TRUE(IsWindowVisible(bar));
+    EXPECT_EQ(rectIn(bar, top), controlRect(viewer.scroll_v));
+
+    const HWND frame = windowOf(viewer.frImage);
+    const HWND page = windowOf(viewer.imgDisplay);
+    const RECT frameClient = clientRect(frame);
+    const auto expectShowingRow = [&](int32_t row) {
+        EXPECT_EQ(viewer.imgDisplay.top(), -row);
+        // Cut to the frame (or to the page's end), never 3000 pixels tall.
+        const RECT shown = rectIn(page, frame);
+        EXPECT_EQ(shown.top, 0);
+        EXPECT_EQ(shown.bottom, std::min<LONG>(frameClient.bottom, 3000 - row));
+        EXPECT_EQ(pixelAt(viewer, page, 10, 0), pagePixel(10, row));
+        EXPECT_EQ(pixelAt(viewer, page, 20, shown.bottom - 1),
+                  pagePixel(20, row + shown.bottom - 1));
+    };
+
+    SendMessageW(top, WM_VSCROLL, MAKEWPARAM(SB_LINEDOWN, 0), reinterpret_cast<LPARAM>(bar));
+    EXPECT_EQ(viewer.scroll_v.value(), viewer.scroll_v.smallChange());
+    expectShowingRow(viewer.scroll_v.smallChange() + 5);
+
+    SendMessageW(top, WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 2000), reinterpret_cast<LPARAM>(bar));
+    EXPECT_EQ(viewer.scroll_v.value(), 2000);
+    expectShowingRow(2005);
+
+    SendMessageW(top, WM_VSCROLL, MAKEWPARAM(SB_BOTTOM, 0), reinterpret_cast<LPARAM>(bar));
+    expectShowingRow(viewer.scroll_v.max() + 5);
+}
+
+}  // namespace

@@ -1,0 +1,117 @@
+#pragma once
+// Reading back what the Win32 backend put on screen: window places, pixels as
+// painted, tooltips. Works with Wine's null display driver.
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "ui/form.h"
+#include "ui/win32/backend.h"
+
+// Rectangles compare and print in test expectations.
+inline bool operator==(const RECT& a, const RECT& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+inline std::ostream& operator<<(std::ostream& out, const RECT& rect) {
+    return out << "{" << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom
+               << "}";
+}
+
+namespace uiprobe {
+
+// A window's rectangle in the client coordinates of `reference`.
+inline RECT rectIn(HWND window, HWND reference) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    MapWindowPoints(HWND_DESKTOP, reference, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+inline RECT clientRect(HWND window) {
+    RECT rect{};
+    GetClientRect(window, &rect);
+    return rect;
+}
+
+// Paints what is due and returns the pixel at (x, y) of the window's client
+// area as it is on screen, 0x00RRGGBB.
+inline uint32_t pixelAt(ui::Form& form, HWND window, int x, int y) {
+    ui::win32::pumpMessages(form);
+    const HDC screen = GetDC(window);
+    const HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = 1;
+    format.bmiHeader.biHeight = -1;
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    const HBITMAP bitmap = CreateDIBSection(screen, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, 1, 1, screen, x, y, SRCCOPY);
+    const uint32_t pixel = *static_cast<const uint32_t*>(bits) & 0x00FFFFFFu;
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(window, screen);
+    return pixel;
+}
+
+// A toolkit colour (0x00BBGGRR) as a pixel reads back (0x00RRGGBB).
+constexpr uint32_t pixelOf(ui::Color color) {
+    return ((color & 0xFFu) << 16) | (color & 0xFF00u) | ((color >> 16) & 0xFFu);
+}
+
+// The tooltip window owned by `owner`, or null.
+inline HWND tooltipWindowOf(HWND owner) {
+    struct Search {
+        HWND owner;
+        HWND found;
+    } search{owner, nullptr};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* state = reinterpret_cast<Search*>(data);
+            wchar_t name[64] = {};
+            GetClassNameW(window, name, 64);
+            if (std::wstring(name) == TOOLTIPS_CLASSW &&
+                GetWindow(window, GW_OWNER) == state->owner) {
+                state->found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+struct Tool {
+    std::wstring text;
+    HWND window;
+    RECT rect;
+};
+
+// Every tool of a tooltip window, with its text and area.
+inline std::vector<Tool> toolsOf(HWND tooltips) {
+    std::vector<Tool> tools;
+    const auto count = SendMessageW(tooltips, TTM_GETTOOLCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        wchar_t text[256] = {};
+        TOOLINFOW tool{};
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;
+        tool.lpszText = text;
+        if (SendMessageW(tooltips, TTM_ENUMTOOLSW, static_cast<WPARAM>(i),
+                         reinterpret_cast<LPARAM>(&tool))) {
+            tools.push_back({text, tool.hwnd, tool.rect});
+        }
+    }
+    return tools;
+}
+
+}  // namespace uiprobe

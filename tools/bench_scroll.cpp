@@ -17,14 +17,8 @@
 
 #include "app/frmMain.h"
 #include "base/rounding.h"
-#include "platform/jpeg/jpeg_picture_codec.h"
 #include "platform/win32/text_conv.h"
-#include "platform/win32/win32_clock.h"
-#include "platform/win32/win32_dialogs.h"
-#include "platform/win32/win32_files.h"
-#include "platform/win32/win32_picture_resources.h"
-#include "platform/win32/win32_registry.h"
-#include "platform/win32/win32_shell.h"
+#include "platform/win32/win32_platform.h"
 #include "ui/win32/backend.h"
 
 namespace {
@@ -43,20 +37,14 @@ int wmain(int argc, wchar_t** argv) {
         return 2;
     }
     const std::string path = platform::win32::wideToUtf8(argv[1]);
-    platform::Win32Registry registry;
-    platform::Win32Files files;
-    platform::Win32Clock clock;
-    platform::JpegPictureCodec codec;
-    platform::Win32PictureResources pictures;
-    platform::Win32Shell shell;
-    platform::Win32Dialogs dialogs;
-    platform::Platform platform{registry, files, clock, codec, pictures, shell, dialogs};
-
-    frmMain viewer(platform, "");
+    platform::Win32Platform real;
+    frmMain viewer(real.platform, "");
     const ui::win32::ScreenScale screen = ui::win32::screenScale();
     ui::win32::WindowOptions options;
-    options.clientWidth = base::roundTo<int32_t>(frmMain::designClientWidthTwips / screen.twipsPerPixelX);
-    options.clientHeight = base::roundTo<int32_t>(frmMain::designClientHeightTwips / screen.twipsPerPixelY);
+    options.clientWidth =
+        base::roundTo<int32_t>(frmMain::designClientWidthTwips / screen.twipsPerPixelX);
+    options.clientHeight =
+        base::roundTo<int32_t>(frmMain::designClientHeightTwips / screen.twipsPerPixelY);
     ui::win32::createWindow(viewer, options);
     viewer.Form_Load();
     ui::win32::showWindow(viewer, SW_SHOWNORMAL);
@@ -76,7 +64,8 @@ int wmain(int argc, wchar_t** argv) {
         const auto start = Clock::now();
         viewer.imgDown.click();
         UpdateWindow(frame);
-        for (HWND child = GetWindow(frame, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        for (HWND child = GetWindow(frame, GW_CHILD); child;
+             child = GetWindow(child, GW_HWNDNEXT)) {
             UpdateWindow(child);
         }
         steps.push_back(millisecondsSince(start));

@@ -12,13 +12,7 @@
 #include <vector>
 
 #include "app/frmMain.h"
-#include "platform/jpeg/jpeg_picture_codec.h"
-#include "platform/win32/win32_clock.h"
-#include "platform/win32/win32_dialogs.h"
-#include "platform/win32/win32_files.h"
-#include "platform/win32/win32_picture_resources.h"
-#include "platform/win32/win32_registry.h"
-#include "platform/win32/win32_shell.h"
+#include "platform/win32/win32_platform.h"
 #include "ui/win32/backend.h"
 #include "ui_window_probe.h"
 
@@ -29,16 +23,7 @@ using uiprobe::clientRect;
 using uiprobe::pixelAt;
 using uiprobe::rectIn;
 
-struct RealPlatform {
-    platform::Win32Registry registry;
-    platform::Win32Files files;
-    platform::Win32Clock clock;
-    platform::JpegPictureCodec codec;
-    platform::Win32PictureResources pictures;
-    platform::Win32Shell shell;
-    platform::Win32Dialogs dialogs;
-    platform::Platform platform{registry, files, clock, codec, pictures, shell, dialogs};
-};
+using RealPlatform = platform::Win32Platform;
 
 // A page whose pixels tell their place: the row in red and green, the column in blue.
 uint32_t pagePixel(int32_t x, int32_t y) {

@@ -10,14 +10,8 @@
 #include "app/win32/command_line.h"
 #include "base/app_error.h"
 #include "base/rounding.h"
-#include "platform/jpeg/jpeg_picture_codec.h"
 #include "platform/win32/text_conv.h"
-#include "platform/win32/win32_clock.h"
-#include "platform/win32/win32_dialogs.h"
-#include "platform/win32/win32_files.h"
-#include "platform/win32/win32_picture_resources.h"
-#include "platform/win32/win32_registry.h"
-#include "platform/win32/win32_shell.h"
+#include "platform/win32/win32_platform.h"
 #include "ui/win32/backend.h"
 
 namespace {
@@ -64,16 +58,9 @@ int run(platform::Platform& platform, platform::Win32Dialogs& dialogs, int showC
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
-    platform::Win32Registry registry;
-    platform::Win32Files files;
-    platform::Win32Clock clock;
-    platform::JpegPictureCodec pictureCodec;
-    platform::Win32PictureResources pictures;
-    platform::Win32Shell shell;
-    platform::Win32Dialogs dialogs;
-    platform::Platform platform{registry, files, clock, pictureCodec, pictures, shell, dialogs};
+    platform::Win32Platform real;
     try {
-        return run(platform, dialogs, showCommand);
+        return run(real.platform, real.dialogs, showCommand);
     } catch (const base::AppError& error) {
         return reportUntrapped(L"Run-time error '" + std::to_wstring(error.number()) + L"':\n\n" +
                                utf8ToWide(error.description()));

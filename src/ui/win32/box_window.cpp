@@ -5,6 +5,7 @@
 
 #include "ui/win32/backend_context.h"
 #include "ui/win32/gdi_handles.h"
+#include "ui/win32/keyboard_to_form.h"
 #include "ui/win32/picture_paint.h"
 
 namespace ui::win32 {
@@ -92,22 +93,9 @@ bool BoxWindow::hasShownWindows() const {
 }
 
 LRESULT BoxWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    const HWND form = context().topLevel();
-    switch (message) {
-        case WM_SETFOCUS:
-            // The form keeps the keyboard, whichever of its windows is clicked.
-            if (form) SetFocus(form);
-            return 0;
-        case WM_KEYDOWN:
-        case WM_KEYUP:
-        case WM_SYSKEYDOWN:
-        case WM_SYSKEYUP:
-        case WM_CHAR:
-        case WM_SYSCHAR:
-            if (form) return SendMessageW(form, message, wParam, lParam);
-            break;
-        default:
-            break;
+    if (message == WM_SETFOCUS && !context().topLevel()) return 0;
+    if (const auto answer = keyboardToForm(context().topLevel(), message, wParam, lParam)) {
+        return *answer;
     }
     return ContainerWindow::handleMessage(message, wParam, lParam);
 }

@@ -4,6 +4,7 @@
 
 #include "ui/win32/backend_context.h"
 #include "ui/win32/container_window.h"
+#include "ui/win32/keyboard_to_form.h"
 
 namespace ui::win32 {
 
@@ -84,23 +85,10 @@ void ScrollBarPeer::userScrolled(int code, int thumbPosition) {
 }
 
 std::optional<LRESULT> ScrollBarPeer::filter(UINT message, WPARAM wParam, LPARAM lParam) {
+    // A click on the bar would take the keyboard from the form.
     const HWND form = container_.context().topLevel();
-    switch (message) {
-        case WM_SETFOCUS:
-            // A click on the bar would take the keyboard from the form.
-            if (form) SetFocus(form);
-            return 0;
-        case WM_KEYDOWN:
-        case WM_KEYUP:
-        case WM_SYSKEYDOWN:
-        case WM_SYSKEYUP:
-        case WM_CHAR:
-        case WM_SYSCHAR:
-            if (!form) return std::nullopt;
-            return SendMessageW(form, message, wParam, lParam);
-        default:
-            return std::nullopt;
-    }
+    if (message == WM_SETFOCUS && !form) return 0;
+    return keyboardToForm(form, message, wParam, lParam);
 }
 
 }  // namespace ui::win32

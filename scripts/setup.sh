@@ -11,7 +11,7 @@ packages=(
     nasm dpkg-dev                     # libjpeg-turbo for mingw: its SIMD code, apt-get source
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
     wine wine64
-    xvfb xdotool
+    xvfb xdotool x11-utils            # a private display, driving the window, xdpyinfo
     imagemagick                       # the window test's screenshot (import)
 )
 

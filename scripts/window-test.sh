@@ -27,13 +27,9 @@ expected_height=617
 tolerance=2          # pixels either way
 wait_seconds=30
 
-export WINEPREFIX="$build/wineprefix-x11"
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
-export WINEARCH=win64
-mkdir -p "$WINEPREFIX" "$(dirname "$screenshot")"
+mkdir -p "$(dirname "$screenshot")"
+source "$(dirname "$0")/lib/xdisplay.sh"
 
-xvfb_pid=""
 viewer_pid=""
 
 cleanup() {
@@ -42,12 +38,8 @@ cleanup() {
         kill "$viewer_pid" 2>/dev/null || true
     fi
     # The prefix's server takes every Wine process of this run with it.
-    wineserver -k </dev/null >/dev/null 2>&1 || true
-    wineserver -w </dev/null >/dev/null 2>&1 || true
-    if [[ -n "$xvfb_pid" ]]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
+    xd_wine_end
+    xd_stop_xvfb
     exit "$status"
 }
 trap cleanup EXIT
@@ -58,38 +50,9 @@ fail() {
     exit 1
 }
 
-# A display number nobody uses; Xvfb itself settles a race for it.
-start_xvfb() {
-    local number
-    for number in $(seq 90 190); do
-        [[ -e "/tmp/.X$number-lock" || -e "/tmp/.X11-unix/X$number" ]] && continue
-        Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp </dev/null >>"$log" 2>&1 &
-        xvfb_pid=$!
-        local _
-        for _ in $(seq 1 50); do
-            if [[ -S "/tmp/.X11-unix/X$number" ]]; then
-                export DISPLAY=":$number"
-                return 0
-            fi
-            kill -0 "$xvfb_pid" 2>/dev/null || break
-            sleep 0.1
-        done
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-        xvfb_pid=""
-    done
-    fail "no free X display for Xvfb"
-}
-
 : >"$log"
-start_xvfb
-
-# A session left from an earlier run would draw on a display that is gone.
-wineserver -k </dev/null >/dev/null 2>&1 || true
-wineserver -w </dev/null >/dev/null 2>&1 || true
-# Wine's background services outlive the first process and keep its stdio.
-wineserver -p </dev/null >/dev/null 2>&1
-wineboot -i </dev/null >/dev/null 2>&1
+xd_start_xvfb "$log" || fail "no free X display for Xvfb"
+xd_wine_session "$build/wineprefix-x11"
 
 args=()
 if [[ -n "$file" ]]; then
@@ -101,14 +64,7 @@ viewer_pid=$!
 # Keep the pointer off the window, so no tooltip covers it in the picture.
 xdotool mousemove 0 0 >/dev/null 2>&1 || true
 
-window=""
-deadline=$((SECONDS + wait_seconds))
-while [[ -z "$window" ]]; do
-    ((SECONDS < deadline)) || fail "no window named Tessmire within ${wait_seconds} s"
-    kill -0 "$viewer_pid" 2>/dev/null || fail "tsviewer.exe ended before showing its window"
-    window=$(xdotool search --onlyvisible --name "Tessmire" 2>/dev/null | head -n 1 || true)
-    [[ -n "$window" ]] || sleep 0.2
-done
+window=$(xd_wait_window "$viewer_pid" "Tessmire" "$wait_seconds") || fail "no viewer window"
 
 # Wine's X window is the client area; without a window manager it has no frame.
 eval "$(xdotool getwindowgeometry --shell "$window")"

@@ -1,0 +1,88 @@
+# Shared by the scripts that run tsviewer.exe on an X display: a private Xvfb
+# when there is no display, a Wine session of its own, and finding the viewer's
+# window. Source it from bash; it defines functions and sets no options.
+#
+#   xd_start_xvfb LOG         starts Xvfb on a free display, exports DISPLAY
+#   xd_stop_xvfb              stops the Xvfb xd_start_xvfb started, if any
+#   xd_display_works          whether $DISPLAY names a display that answers
+#   xd_wine_session PREFIX    exports the Wine settings for PREFIX and begins
+#                             a fresh session there (persistent wineserver)
+#   xd_wine_end               ends that session and every Wine process in it
+#   xd_wait_window PID TEXT SECONDS
+#                             prints the id of the first visible window whose
+#                             caption contains TEXT; fails when PID ends or
+#                             the time runs out
+
+xd_xvfb_pid=""
+
+xd_display_works() {
+    [[ -n "${DISPLAY:-}" ]] && xdpyinfo >/dev/null 2>&1
+}
+
+# A display number nobody uses; Xvfb itself settles a race for it.
+xd_start_xvfb() {
+    local log=$1 number _
+    for number in $(seq 90 190); do
+        [[ -e "/tmp/.X$number-lock" || -e "/tmp/.X11-unix/X$number" ]] && continue
+        Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp </dev/null >>"$log" 2>&1 &
+        xd_xvfb_pid=$!
+        for _ in $(seq 1 50); do
+            if [[ -S "/tmp/.X11-unix/X$number" ]]; then
+                export DISPLAY=":$number"
+                return 0
+            fi
+            kill -0 "$xd_xvfb_pid" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill "$xd_xvfb_pid" 2>/dev/null || true
+        wait "$xd_xvfb_pid" 2>/dev/null || true
+        xd_xvfb_pid=""
+    done
+    echo "no free X display for Xvfb" >&2
+    return 1
+}
+
+xd_stop_xvfb() {
+    if [[ -n "$xd_xvfb_pid" ]]; then
+        kill "$xd_xvfb_pid" 2>/dev/null || true
+        wait "$xd_xvfb_pid" 2>/dev/null || true
+        xd_xvfb_pid=""
+    fi
+}
+
+xd_wine_session() {
+    export WINEPREFIX=$1
+    export WINEDEBUG=-all
+    export WINEDLLOVERRIDES="mscoree,mshtml="
+    export WINEARCH=win64
+    mkdir -p "$WINEPREFIX"
+    # A session left from an earlier run would draw on a display that is gone.
+    xd_wine_end
+    # Wine's background services outlive the first process and keep its stdio.
+    wineserver -p </dev/null >/dev/null 2>&1
+    wineboot -i </dev/null >/dev/null 2>&1
+}
+
+xd_wine_end() {
+    [[ -n "${WINEPREFIX:-}" && -d "$WINEPREFIX" ]] || return 0
+    wineserver -k </dev/null >/dev/null 2>&1 || true
+    wineserver -w </dev/null >/dev/null 2>&1 || true
+}
+
+xd_wait_window() {
+    local pid=$1 text=$2 seconds=$3 window=""
+    local deadline=$((SECONDS + seconds))
+    while [[ -z "$window" ]]; do
+        if ((SECONDS >= deadline)); then
+            echo "no window named \"$text\" within $seconds s" >&2
+            return 1
+        fi
+        if ! kill -0 "$pid" 2>/dev/null; then
+            echo "the program ended before showing a window named \"$text\"" >&2
+            return 1
+        fi
+        window=$(xdotool search --onlyvisible --name "$text" 2>/dev/null | head -n 1 || true)
+        [[ -n "$window" ]] || sleep 0.2
+    done
+    echo "$window"
+}

@@ -6,17 +6,17 @@
 #include <cstdint>
 #include <memory>
 
+#include "base/pixel_store.h"
+
 namespace base {
 
 class Bitmap {
 public:
-    // Allocates width × height pixels, left uninitialised for the maker to
-    // fill. Throws std::bad_alloc when the memory cannot be had; callers check
-    // sizes against their limits first.
+    // Takes room for width × height pixels (see pixel_store.h), left
+    // uninitialised for the maker to fill. Throws std::bad_alloc when the memory cannot be had;
+    // callers check sizes against their limits first.
     Bitmap(int32_t width, int32_t height)
-        : width_(width),
-          height_(height),
-          pixels_(std::make_unique_for_overwrite<uint32_t[]>(pixelCount(width, height))) {}
+        : width_(width), height_(height), pixels_(acquirePixels(pixelCount(width, height))) {}
 
     int32_t width() const noexcept { return width_; }
     int32_t height() const noexcept { return height_; }
@@ -38,7 +38,7 @@ private:
 
     int32_t width_;
     int32_t height_;
-    std::unique_ptr<uint32_t[]> pixels_;
+    PixelBuffer pixels_;
 };
 
 // A finished picture, shared by the controls that show it.

@@ -27,14 +27,26 @@ int32_t centred(int32_t frame, int32_t picture) {
 
 void frmMain::setupScrollBars(int32_t pictureWidth, int32_t pictureHeight, int32_t frameWidth,
                               int32_t frameHeight) {
-    if (pictureHeight - frameHeight > 0) frImage.setWidth(frImage.width() - scrollBarRoom);
-    if (pictureWidth - frameWidth > 0) frImage.setHeight(frImage.height() - scrollBarRoom);
+    // One bar's strip can make the other bar needed: a picture that fits the
+    // frame but not the frame less that strip gets a bar too, and never has
+    // its edges cut off.
+    bool needVertical = pictureHeight > frameHeight;
+    bool needHorizontal = pictureWidth > frameWidth;
+    needVertical = needVertical || (needHorizontal && pictureHeight > frameHeight - scrollBarRoom);
+    needHorizontal = needHorizontal || (needVertical && pictureWidth > frameWidth - scrollBarRoom);
+    needVertical = needVertical || (needHorizontal && pictureHeight > frameHeight - scrollBarRoom);
+    if (needVertical) frImage.setWidth(frImage.width() - scrollBarRoom);
+    if (needHorizontal) frImage.setHeight(frImage.height() - scrollBarRoom);
+    // The ranges run over what the frame shows beside the bars, so the
+    // picture's last rows and columns can always be brought into view.
+    const int32_t shownWidth = frImage.width();
+    const int32_t shownHeight = frImage.height();
 
-    if (pictureWidth > frameWidth) {
+    if (needHorizontal) {
         scroll_h.setLeft(frImage.left());
         scroll_h.setTop(clientHeight() - scrollBarRoom);
         scroll_h.setWidth(frImage.width());
-        hScale_ = view::ScrollScale(pictureWidth - frameWidth);
+        hScale_ = view::ScrollScale(pictureWidth - shownWidth);
         scroll_h.setMax(hScale_.maxValue());
         scroll_h.setVisible(true);
         scroll_h.setValue(0);
@@ -45,11 +57,11 @@ void frmMain::setupScrollBars(int32_t pictureWidth, int32_t pictureHeight, int32
         imgDisplay.setLeft(centred(frImage.width(), imgDisplay.width()));
     }
 
-    if (pictureHeight > frameHeight) {
+    if (needVertical) {
         scroll_v.setTop(frImage.top());
         scroll_v.setHeight(frImage.height());
         scroll_v.setLeft(frImage.width());
-        vScale_ = view::ScrollScale(pictureHeight - frameHeight);
+        vScale_ = view::ScrollScale(pictureHeight - shownHeight);
         scroll_v.setMax(vScale_.maxValue());
         scroll_v.setVisible(true);
         scroll_v.setValue(0);

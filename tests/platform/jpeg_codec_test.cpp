@@ -334,3 +334,28 @@ TEST_F(JpegCodecTest, BandReaderRefusesToFinishACutPictureAndStaysFailed) {
 }
 
 }  // namespace
+
+// Tall pictures are decoded in two parts, the lower part's memory made ready
+// by a second thread meanwhile: every row must still be the picture's, and a
+// picture cut short in either part must be refused.
+TEST(JpegCodecTallTest, TallPictureIsWholeAndACutOneRefusedInEitherPart) {
+    testsupport::TempDir dir{"tsjpegtall"};
+    platform::JpegPictureCodec codec;
+    JpegOptions options;
+    options.width = 1024;
+    options.height = 4800;  // 19 MB of pixels
+    options.quality = 90;
+    const std::vector<uint8_t> whole = encodeJpeg(options, blockColour);
+
+    const auto picture = codec.decode(dir.write("tall.jpg", whole));
+    ASSERT_EQ(picture->height(), 4800);
+    EXPECT_EQ(firstMismatch(*picture, 3), "");
+
+    const size_t dataStart = testsupport::segmentEnd(whole, 0xDA);
+    for (const double share : {0.2, 0.8}) {
+        const size_t cut = dataStart + static_cast<size_t>((whole.size() - dataStart) * share);
+        SCOPED_TRACE("cut at " + std::to_string(cut) + " of " + std::to_string(whole.size()));
+        const std::string path = dir.write("cut.jpg", {whole.data(), whole.data() + cut});
+        EXPECT_EQ(errorNumber([&] { codec.decode(path); }), kInvalidPicture);
+    }
+}

@@ -124,19 +124,45 @@ TEST_F(WindowTest, PictureExactlyAsTallAsTheFrameNeedsNoBar) {
     EXPECT_EQ(form.imgDisplay.top(), 0);
 }
 
-TEST_F(WindowTest, WideTallPictureGetsBothBarsFromTheUnreducedFrame) {
+TEST_F(WindowTest, WithBothBarsTheLastRowAndColumnComeIntoView) {
     open(792, 617);
     show(2000, 3000);
     EXPECT_EQ(form.frImage.width(), 772);
     EXPECT_EQ(form.frImage.height(), 512);
-    EXPECT_EQ(form.scroll_h.max(), 2000 - 792);
-    EXPECT_EQ(form.scroll_v.max(), 3000 - 532);
+    EXPECT_EQ(form.scroll_h.max(), 2000 - 772);
+    EXPECT_EQ(form.scroll_v.max(), 3000 - 512);
     EXPECT_EQ(form.scroll_h.top(), 617 - 20);
     EXPECT_EQ(form.scroll_h.width(), 772);
     EXPECT_EQ(form.scroll_v.height(), 512);
 
     form.scroll_h.setValue(30);
     EXPECT_EQ(form.imgDisplay.left(), -30);
+    form.scroll_h.setValue(form.scroll_h.max());
+    form.scroll_v.setValue(form.scroll_v.max());
+    EXPECT_EQ(form.imgDisplay.left() + 2000, 772) << "the last column is the frame's last";
+    EXPECT_LE(form.imgDisplay.top() + 3000, 512) << "the last row is inside the frame";
+}
+
+TEST_F(WindowTest, OneBarsStripCanMakeTheOtherBarNeeded) {
+    open(792, 617);  // a frame 792 x 532
+    // As tall as the frame, but wider: the horizontal bar's strip leaves 512
+    // rows, so the picture needs the vertical bar as well.
+    show(1000, 532);
+    EXPECT_TRUE(form.scroll_h.visible());
+    EXPECT_TRUE(form.scroll_v.visible());
+    EXPECT_EQ(form.scroll_v.max(), 532 - 512);
+
+    // As wide as the frame, but taller: the vertical bar's strip leaves 772 columns.
+    show(792, 3000);
+    EXPECT_TRUE(form.scroll_h.visible());
+    EXPECT_EQ(form.scroll_h.max(), 792 - 772);
+
+    // Fitting within the strips needs neither bar, and stays centred.
+    show(772, 512);
+    EXPECT_FALSE(form.scroll_h.visible());
+    EXPECT_FALSE(form.scroll_v.visible());
+    EXPECT_EQ(form.imgDisplay.left(), 10);
+    EXPECT_EQ(form.imgDisplay.top(), 10);
 }
 
 TEST_F(WindowTest, ScrollValueMapsToThePictureTopSkippingFiveRows) {

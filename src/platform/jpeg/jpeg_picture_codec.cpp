@@ -2,6 +2,8 @@
 
 #include <new>
 
+#include "base/background_prefault.h"
+
 #include "platform/jpeg/jpeg_decoder.h"
 #include "platform/jpeg/picture_errors.h"
 
@@ -16,6 +18,21 @@ std::shared_ptr<base::Bitmap> allocateBitmap(PictureSize size) {
     }
 }
 
+// Pictures from this size on have their lower part's memory faulted in by a
+// second thread while the upper part is decoded.
+constexpr size_t prefaultMinimumBytes = size_t{16} << 20;
+// The share of the rows the decoder fills while the other thread works: it
+// decodes as well as faulting, so it takes the smaller part.
+constexpr double decoderShare = 0.4;
+
+void decodeRows(jpeg::JpegDecoder& decoder, base::Bitmap& bitmap, int32_t from, int32_t to) {
+    for (int32_t y = from; y < to;) {
+        const int32_t rows = decoder.readRows(bitmap.row(y), to - y);
+        if (rows == 0) jpeg::raiseInvalidPicture();
+        y += rows;
+    }
+}
+
 }  // namespace
 
 base::Picture JpegPictureCodec::decode(std::string_view path) {
@@ -25,11 +42,15 @@ base::Picture JpegPictureCodec::decode(std::string_view path) {
     // byte count of a large picture does not fit in size_t.
     if (jpeg::bitmapBytes(size) > memoryLimit_) jpeg::raiseTooLarge(size);
     const auto bitmap = allocateBitmap(size);
-    for (int32_t y = 0; y < size.height;) {
-        const int32_t rows = decoder.readRows(bitmap->row(y), size.height - y);
-        if (rows == 0) jpeg::raiseInvalidPicture();
-        y += rows;
+    int32_t split = 0;
+    if (bitmap->byteSize() >= prefaultMinimumBytes) {
+        split = static_cast<int32_t>(size.height * decoderShare);
+        const size_t lowerBytes =
+            base::Bitmap::pixelCount(size.width, size.height - split) * sizeof(uint32_t);
+        const base::BackgroundPrefault lowerPart(bitmap->row(split), lowerBytes);
+        decodeRows(decoder, *bitmap, 0, split);
     }
+    decodeRows(decoder, *bitmap, split, size.height);
     return bitmap;
 }
 

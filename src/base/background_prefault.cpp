@@ -1,0 +1,30 @@
+#include "base/background_prefault.h"
+
+#include <system_error>
+
+namespace base {
+namespace {
+
+constexpr size_t pageBytes = 4096;
+
+void touchPages(unsigned char* begin, size_t bytes) noexcept {
+    // Volatile, so that the writes are made although nothing reads them.
+    volatile unsigned char* const first = begin;
+    for (size_t offset = 0; offset < bytes; offset += pageBytes) first[offset] = 0;
+}
+
+}  // namespace
+
+BackgroundPrefault::BackgroundPrefault(void* begin, size_t bytes) noexcept {
+    if (begin == nullptr || bytes == 0) return;
+    try {
+        thread_ = std::thread(touchPages, static_cast<unsigned char*>(begin), bytes);
+    } catch (const std::system_error&) {
+    }
+}
+
+BackgroundPrefault::~BackgroundPrefault() {
+    if (thread_.joinable()) thread_.join();
+}
+
+}  // namespace base

@@ -1,0 +1,101 @@
+// The memory of pictures let go is handed to the next picture that fits, and
+// only then: the store must never give a picture too little room, nor sit on
+// much more memory than the pictures need.
+
+#include "base/pixel_store.h"
+
+#include <gtest/gtest.h>
+
+#include "base/bitmap.h"
+
+namespace {
+
+constexpr int32_t width = 1024;
+// Rows for a picture of `pixels` pixels at the width above.
+constexpr int32_t rowsFor(size_t pixels) { return static_cast<int32_t>(pixels / width); }
+
+class PixelStoreTest : public testing::Test {
+protected:
+    void SetUp() override { base::releaseSparePixels(); }
+    void TearDown() override { base::releaseSparePixels(); }
+
+    static constexpr int32_t pageRows = rowsFor(base::spareMinimumPixels) * 4;
+};
+
+TEST_F(PixelStoreTest, NextPictureOfTheSameSizeIsWrittenIntoTheLastOnesMemory) {
+    const uint32_t* first = nullptr;
+    {
+        base::Bitmap page(width, pageRows);
+        first = page.data();
+        page.row(pageRows - 1)[width - 1] = 0x123456;  // the memory is really there
+    }
+    EXPECT_EQ(base::sparePixels(), size_t{width} * pageRows);
+    base::Bitmap next(width, pageRows);
+    EXPECT_EQ(next.data(), first);
+    EXPECT_EQ(base::sparePixels(), 0u) << "the spare went to the picture";
+}
+
+TEST_F(PixelStoreTest, SpareTooSmallIsFreedAndTheNewMemoryGetsRoomToSpare) {
+    { base::Bitmap shorter(width, pageRows); }
+    const int32_t tallerRows = pageRows + pageRows / 10;
+    const uint32_t* taller = nullptr;
+    {
+        base::Bitmap page(width, tallerRows);
+        taller = page.data();
+        EXPECT_EQ(base::sparePixels(), 0u) << "the small spare is not kept beside it";
+        page.row(tallerRows - 1)[width - 1] = 1;
+    }
+    // A quarter more room than the taller picture: one a fifth taller still fits.
+    const size_t kept = base::sparePixels();
+    EXPECT_EQ(kept, size_t{width} * tallerRows + size_t{width} * tallerRows / 4);
+    base::Bitmap tallest(width, tallerRows + tallerRows / 5);
+    EXPECT_EQ(tallest.data(), taller);
+    tallest.row(tallest.height() - 1)[width - 1] = 2;
+}
+
+TEST_F(PixelStoreTest, SpareIsNotGivenToAPictureLessThanHalfItsSize) {
+    { base::Bitmap page(width, pageRows); }
+    base::Bitmap small(width, pageRows / 2 - 1);
+    EXPECT_EQ(base::sparePixels(), 0u) << "a spare too large for what is shown is freed";
+    small.row(small.height() - 1)[0] = 3;
+}
+
+TEST_F(PixelStoreTest, SmallAndHugePicturesLeaveTheSpareAlone) {
+    { base::Bitmap page(width, pageRows); }
+    const size_t spare = base::sparePixels();
+    { base::Bitmap thumbnail(21, 520); }  // the shrunk rendering of a page
+    EXPECT_EQ(base::sparePixels(), spare);
+
+    base::releaseSparePixels();
+    { base::Bitmap huge(width, rowsFor(base::spareMaximumPixels) + 1); }
+    EXPECT_EQ(base::sparePixels(), 0u) << "memory of a huge picture is given back at once";
+}
+
+TEST_F(PixelStoreTest, OfTwoPicturesLetGoTheLargerIsKept) {
+    {
+        base::Bitmap larger(width, pageRows + 8);
+        base::Bitmap smaller(width, pageRows);
+    }
+    EXPECT_EQ(base::sparePixels(), size_t{width} * (pageRows + 8));
+}
+
+TEST_F(PixelStoreTest, SteppingThroughVaryingHeightsSoonAllocatesNothingNew) {
+    // Page heights as a folder of captures has them; two pictures live at a
+    // time, as while the next one is decoded.
+    const int32_t heights[] = {5000, 6400, 4200, 7000, 5600, 6900, 4100, 6000, 6800, 5200};
+    auto shown = std::make_unique<base::Bitmap>(width, heights[0]);
+    const uint32_t* letGo = nullptr;  // the memory of the picture the last step replaced
+    int fresh = 0;
+    for (int round = 0; round < 3; ++round) {
+        for (const int32_t rows : heights) {
+            auto next = std::make_unique<base::Bitmap>(width, rows);
+            if (round == 2 && next->data() != letGo) ++fresh;
+            next->row(rows - 1)[width - 1] = 4;
+            letGo = shown->data();
+            shown = std::move(next);
+        }
+    }
+    EXPECT_EQ(fresh, 0) << "the third round through the folder should reuse memory every step";
+}
+
+}  // namespace

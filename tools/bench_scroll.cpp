@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "app/frmMain.h"
-#include "base/rounding.h"
+#include "app/win32/main_window_options.h"
 #include "platform/win32/text_conv.h"
 #include "platform/win32/win32_platform.h"
 #include "ui/win32/backend.h"
@@ -39,13 +39,7 @@ int wmain(int argc, wchar_t** argv) {
     const std::string path = platform::win32::wideToUtf8(argv[1]);
     platform::Win32Platform real;
     frmMain viewer(real.platform, "");
-    const ui::win32::ScreenScale screen = ui::win32::screenScale();
-    ui::win32::WindowOptions options;
-    options.clientWidth =
-        base::roundTo<int32_t>(frmMain::designClientWidthTwips / screen.twipsPerPixelX);
-    options.clientHeight =
-        base::roundTo<int32_t>(frmMain::designClientHeightTwips / screen.twipsPerPixelY);
-    ui::win32::createWindow(viewer, options);
+    ui::win32::createWindow(viewer, app::mainWindowOptions());
     viewer.Form_Load();
     ui::win32::showWindow(viewer, SW_SHOWNORMAL);
     ui::win32::pumpMessages(viewer);

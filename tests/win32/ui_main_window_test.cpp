@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/frmMain.h"
+#include "app/win32/main_window_options.h"
 #include "platform/win32/win32_platform.h"
 #include "ui/win32/backend.h"
 #include "ui_window_probe.h"
@@ -47,11 +48,7 @@ RECT controlRect(const ui::Control& control) {
 class MainWindow : public ::testing::Test {
 protected:
     void SetUp() override {
-        const ui::win32::ScreenScale screen = ui::win32::screenScale();
-        ui::win32::WindowOptions options;
-        options.clientWidth = std::lround(frmMain::designClientWidthTwips / screen.twipsPerPixelX);
-        options.clientHeight =
-            std::lround(frmMain::designClientHeightTwips / screen.twipsPerPixelY);
+        ui::win32::WindowOptions options = app::mainWindowOptions();
         options.mainWindow = false;
         ui::win32::createWindow(viewer, options);
         ASSERT_EQ(viewer.Form_Load(), frmMain::LoadOutcome::show);

@@ -8,8 +8,8 @@
 
 #include "app/frmMain.h"
 #include "app/win32/command_line.h"
+#include "app/win32/main_window_options.h"
 #include "base/app_error.h"
-#include "base/rounding.h"
 #include "platform/win32/text_conv.h"
 #include "platform/win32/win32_platform.h"
 #include "ui/win32/backend.h"
@@ -26,19 +26,12 @@ int reportUntrapped(const std::wstring& text) {
     return runtimeErrorExitCode;
 }
 
-int32_t designPixels(int32_t twips, double twipsPerPixel) {
-    return base::roundTo<int32_t>(twips / twipsPerPixel);
-}
-
 int run(platform::Platform& platform, platform::Win32Dialogs& dialogs, int showCommand) {
     const std::string commandLine =
         platform::win32::wideToUtf8(app::argumentText(GetCommandLineW()));
     frmMain viewer(platform, commandLine);
 
-    const ui::win32::ScreenScale screen = ui::win32::screenScale();
-    ui::win32::WindowOptions options;
-    options.clientWidth = designPixels(frmMain::designClientWidthTwips, screen.twipsPerPixelX);
-    options.clientHeight = designPixels(frmMain::designClientHeightTwips, screen.twipsPerPixelY);
+    ui::win32::WindowOptions options = app::mainWindowOptions();
     options.closing = [&viewer] { viewer.Form_Unload(); };
     ui::win32::createWindow(viewer, options);
     dialogs.setOwner(ui::win32::windowOf(viewer));

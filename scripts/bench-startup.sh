@@ -1,0 +1,333 @@
+#!/usr/bin/env bash
+# How fast the viewer starts and steps, under Wine with the X11 driver on a
+# private Xvfb display (real window surfaces, as a user's desktop has them), in
+# a Wine prefix of its own with a persistent wineserver.
+#
+#   scripts/bench-startup.sh [ROUNDS]      (default 7)
+#
+# The Windows build is taken from TS_WIN64_BUILD (default build/win64); the
+# page images are made once with make_page_image (bench preset) and kept
+# under build/bench-startup.
+#
+# Prints, as medians of ROUNDS rounds whose order alternates:
+#   - the start of tsviewer.exe, from just before CreateProcessW until its main
+#     window is shown and painted (bench_startup.exe, which says how it tells),
+#     for the empty window, a 1280 × 20000 page image in a small folder, the
+#     same picture in a folder of 200 page images of 1 to 3 MB, and a
+#     1920 × 60000 page image;
+#   - the peak memory of each start (the process's peak working set, from
+#     GetProcessMemoryInfo, checked once against VmHWM in /proc), and what the
+#     picture adds over the empty window against one 32-bit bitmap of it;
+#   - measured inside one process: the pieces of the start in the 200-page
+#     folder (tag check, folder scan, opening, paint), next-picture steps
+#     through that folder, and the to-the-end button on the 1920 × 60000 page.
+# Figures and goals only; nothing is asserted.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+rounds=${1:-7}
+if ! [[ $rounds =~ ^[1-9][0-9]*$ ]]; then
+    echo "usage: $0 [ROUNDS]" >&2
+    exit 2
+fi
+build=${TS_WIN64_BUILD:-build/win64}
+work=build/bench-startup
+prefix=$work/prefix
+steps=20
+parts_rounds=5
+
+# Goals printed next to the figures.
+start_goal_s=0.6
+start_goal_ratio=1.5
+memory_goal_ratio=1.3
+step_goal_ms=150
+
+# ---- building ----------------------------------------------------------------
+
+echo "== building (bench preset: make_page_image; $build: tsviewer, bench_startup)"
+cmake --preset bench >/dev/null
+cmake --build --preset bench --target make_page_image >/dev/null
+cmake --preset win64 -B "$build" >/dev/null
+cmake --build "$build" -j2 --target tsviewer bench_startup >/dev/null
+make_page=build/bench/tools/make_page_image
+viewer_exe=$build/src/app/win32/tsviewer.exe
+bench_exe=$build/tools/bench_startup.exe
+for program in "$make_page" "$viewer_exe" "$bench_exe"; do
+    [[ -f $program ]] || { echo "bench-startup: $program was not built" >&2; exit 1; }
+done
+
+# ---- page images ---------------------------------------------------------------
+
+small=$work/small
+many="$work/Saved pages from the research project on coastal towns"
+tall=$work/tall
+stamp=$work/pages.stamp
+stamp_version="bench-startup pages 2"
+big_name="Harbour front, the whole page.jpg"
+
+headlines=(
+    "Harbour festival draws record crowds"
+    "Council approves new sea wall for the old town"
+    "Fishing fleet returns early as storm nears"
+    "Lighthouse keepers remember the winter of floods"
+    "Ferry timetable changes for the summer season"
+    "Beach clean-up volunteers collect two tonnes of plastic"
+    "Local museum opens exhibition on shipbuilding"
+    "Coastal path reopens after landslip repairs"
+    "Oyster farmers report a better year than expected"
+    "Town band celebrates its hundredth anniversary"
+)
+many_count=200
+big_index=90  # its place in the folder: the steps after it go through pictures of the usual size
+
+# The name of the page at `index` (1-based) in the 200-page folder.
+page_name() {
+    local index=$1
+    local group=$(((index - 1) / 20))
+    printf '2024-%02d-14 %s - part %03d.jpg' $((group + 1)) "${headlines[group]}" "$index"
+}
+
+make_page() {
+    local out=$1 width=$2 height=$3 seed=$4 title=$5
+    "$make_page" "$out" "$width" "$height" --seed "$seed" --quality 85 --title "$title" \
+        --address "https://example.com/coast/$seed.html"
+}
+
+make_pages() {
+    rm -rf "$small" "$many" "$tall" "$stamp"
+    mkdir -p "$small" "$many" "$tall"
+    echo "making the page images (once; kept under $work)"
+    make_page "$small/$big_name" 1280 20000 1 "Harbour front"
+    local i
+    for i in 1 2 3; do
+        make_page "$small/Small page $i.jpg" 1280 1500 $((100 + i)) "Small page $i"
+    done
+    make_page "$tall/Page 1920 x 60000.jpg" 1920 60000 2 "A very long page"
+    for ((i = 1; i <= many_count; i++)); do
+        local name
+        name=$(page_name "$i")
+        if ((i == big_index)); then
+            ln "$small/$big_name" "$many/$name"
+        else
+            # Heights 6000 to 12500 rows: 1 to 3 MB at this quality (170 to 240 bytes a row).
+            make_page "$many/$name" 1280 $((6000 + (i * 7919) % 6501)) $((1000 + i)) \
+                "${headlines[(i - 1) / 20]}, part $i"
+        fi
+        ((i % 20)) || echo "  $i of $many_count"
+    done
+    echo "$stamp_version" >"$stamp"
+}
+
+if [[ ! -f $stamp || $(cat "$stamp") != "$stamp_version" ]]; then
+    make_pages
+fi
+# The sizes of the folder's pages other than the 1280 × 20000 one.
+sizes=$(for ((i = 1; i <= many_count; i++)); do
+    ((i == big_index)) || stat -c %s "$many/$(page_name "$i")"
+done | sort -n)
+echo "folder of $many_count page images: the 1280 x 20000 one" \
+    "$(awk -v s="$(stat -c %s "$small/$big_name")" 'BEGIN { printf "%.1f MB", s / 1e6 }'), the" \
+    "$(awk 'NR == 1 { min = $1 } { max = $1; sum += $1; n++ }
+    END { printf "%d others %.1f to %.1f MB each, %.0f MB in all", n, min / 1e6, max / 1e6, sum / 1e6 }' <<<"$sizes")"
+
+# ---- the Wine session ------------------------------------------------------------
+
+# shellcheck source=scripts/lib/xdisplay.sh
+source scripts/lib/xdisplay.sh
+cleanup() {
+    xd_wine_end
+    xd_stop_xvfb
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+echo "== starting Xvfb and a Wine session in $prefix"
+xd_start_xvfb "$work/xvfb.log"
+xd_wine_session "$(mkdir -p "$prefix" && cd "$prefix" && pwd)"
+
+winpath() { winepath -w "$(realpath "$1")" 2>/dev/null; }
+viewer_win=$(winpath "$viewer_exe")
+big_small_win=$(winpath "$small/$big_name")
+big_many_win=$(winpath "$many/$(page_name "$big_index")")
+tall_win=$(winpath "$tall/Page 1920 x 60000.jpg")
+
+bench() { wine "$bench_exe" "$@" </dev/null 2>&1; }
+
+# One start of the viewer; prints its key=value line.
+start_case() {
+    local output
+    case $1 in
+        empty) output=$(bench start "$viewer_win") ;;
+        small) output=$(bench start "$viewer_win" "$big_small_win") ;;
+        many) output=$(bench start "$viewer_win" "$big_many_win") ;;
+        tall) output=$(bench start "$viewer_win" "$tall_win") ;;
+    esac
+    grep '^start_ms=' <<<"$output" || { echo "bench-startup: start ($1) failed: $output" >&2; return 1; }
+}
+
+field() { sed -n "s/.*\\b$1=\\([-0-9.]*\\).*/\\1/p" <<<"$2"; }
+
+median() {
+    printf '%s\n' "$@" | sort -g |
+        awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+cases=(empty small many tall)
+echo "== warming up (one untimed start of each)"
+for name in "${cases[@]}"; do start_case "$name" >/dev/null; done
+
+echo "== $rounds rounds of starts, start to painted (ms)"
+declare -A start_ms=() peak_ws=() peak_pf=()
+for ((r = 1; r <= rounds; r++)); do
+    names=("${cases[@]}")
+    ((r % 2)) || names=(tall many small empty)
+    line="round $r:"
+    for name in "${names[@]}"; do
+        result=$(start_case "$name")
+        start_ms[$name]+="$(field start_ms "$result") "
+        peak_ws[$name]+="$(field peak_working_set "$result") "
+        peak_pf[$name]+="$(field peak_pagefile "$result") "
+        line+=" $name $(field start_ms "$result")"
+    done
+    echo "$line"
+done
+
+# ---- checking the detection and the memory figures once ----------------------
+
+echo "== checking the detection (by polling alone) and the memory figure against /proc"
+# The Linux process of the viewer in this prefix, while bench_startup holds its window open.
+viewer_pid() {
+    local pid program
+    for pid in $(pgrep -f 'tsviewer\.exe' || true); do
+        # Its own program, not bench_startup's argument; NUL-separated, read without pipes.
+        IFS= read -r -d '' program 2>/dev/null <"/proc/$pid/cmdline" || true
+        [[ $program == *tsviewer.exe ]] || continue
+        if grep -qxzF "WINEPREFIX=$WINEPREFIX" "/proc/$pid/environ" 2>/dev/null; then
+            echo "$pid"
+            return 0
+        fi
+    done
+    return 1
+}
+verify_out=$(mktemp)
+bench verify 3000 "$viewer_win" "$big_small_win" >"$verify_out" &
+verify_pid=$!
+hwm_kb=""
+for _ in $(seq 1 100); do
+    if grep -q '^pending_polls=' "$verify_out" && pid=$(viewer_pid); then
+        hwm_kb=$(sed -n 's/^VmHWM:[[:space:]]*\([0-9]*\) kB/\1/p' "/proc/$pid/status")
+        break
+    fi
+    sleep 0.1
+done
+wait "$verify_pid" || echo "bench-startup: the check's start failed" >&2
+verify=$(cat "$verify_out")
+rm -f "$verify_out"
+pending=$(field pending_polls "$verify")
+echo "polls that found the window shown but not yet painted: $pending;" \
+    "a shown window without the file's name: $( (($(field shown_without_name "$verify"))) && echo yes || echo no)"
+echo "that start, by polling alone: $(field start_ms "$verify") ms (the poll competes with the viewer" \
+    "for the two cores; the timed starts wait for input idle first, then poll)"
+repaint=$(field repaint_ms "$verify")
+if [[ $repaint == -1 ]]; then
+    echo "after invalidating its windows from outside, no pending update region was seen: the detection is blind"
+else
+    echo "after invalidating its windows from outside, the pending update region was seen and cleared by the viewer in $repaint ms"
+fi
+verify_ws=$(field peak_working_set "$verify")
+if [[ -n $hwm_kb ]]; then
+    awk -v ws="$verify_ws" -v hwm="$hwm_kb" 'BEGIN {
+        printf "peak working set from GetProcessMemoryInfo %.1f MB, VmHWM in /proc %.1f MB\n",
+               ws / 1048576, hwm / 1024 }'
+else
+    echo "could not read the viewer's /proc entry to compare"
+fi
+
+# ---- inside one process ------------------------------------------------------------
+
+echo "== inside one process: the pieces of the start in the 200-page folder ($parts_rounds rounds)"
+parts=$(bench parts "$big_many_win" "$parts_rounds")
+echo "$parts"
+echo "== inside one process: $steps next-picture steps in the 200-page folder"
+step=$(bench step "$big_many_win" "$steps")
+echo "$step"
+echo "== inside one process: to the end of the 1920 x 60000 page"
+bottom=$(bench bottom "$tall_win")
+echo "$bottom"
+
+# ---- the figures ------------------------------------------------------------------
+
+declare -A mid_ms=() mid_ws=() mid_pf=()
+for name in "${cases[@]}"; do
+    # shellcheck disable=SC2086  # lists of numbers
+    mid_ms[$name]=$(median ${start_ms[$name]})
+    # shellcheck disable=SC2086
+    mid_ws[$name]=$(median ${peak_ws[$name]})
+    # shellcheck disable=SC2086
+    mid_pf[$name]=$(median ${peak_pf[$name]})
+done
+
+met() { awk -v ok="$1" 'BEGIN { print ok ? "met" : "NOT met" }'; }
+
+echo
+echo "== start to painted window, medians of $rounds rounds"
+for name in "${cases[@]}"; do
+    label=$(case $name in
+        empty) echo "empty window" ;;
+        small) echo "1280 x 20000, small folder" ;;
+        many) echo "1280 x 20000, 200-page folder" ;;
+        tall) echo "1920 x 60000, alone" ;;
+    esac)
+    awk -v label="$label" -v ms="${mid_ms[$name]}" -v empty="${mid_ms[empty]}" \
+        -v ws="${mid_ws[$name]}" -v pf="${mid_pf[$name]}" 'BEGIN {
+        printf "%-31s %7.1f ms (%.2f x empty)  peak working set %6.1f MB, pagefile %6.1f MB\n",
+               label, ms, ms / empty, ws / 1048576, pf / 1048576 }'
+done
+small_ms=${mid_ms[small]}
+empty_ms=${mid_ms[empty]}
+awk -v s="$small_ms" -v e="$empty_ms" -v gs="$start_goal_s" -v gr="$start_goal_ratio" 'BEGIN {
+    ok = (s <= gs * 1000) || (s / e <= gr)
+    printf "1280 x 20000 start: %.1f ms, %.2f x the empty window (goal: at most %.0f ms or %.1f x): %s\n",
+           s, s / e, gs * 1000, gr, ok ? "met" : "NOT met" }'
+awk -v s="$small_ms" -v e="$empty_ms" -v tag="$(field tag_ms "$parts")" \
+    -v open="$(field open_ms "$parts")" -v paint="$(field paint_ms "$parts")" 'BEGIN {
+    printf "  the picture adds %.1f ms to the empty start; in one process its tag check, opening" \
+           " (decode, layout) and paint take %.1f ms\n", s - e, tag + open + paint }'
+scan_ms=$(field scan_ms "$parts")
+awk -v scan="$scan_ms" -v copies="$(field scan_copies_ms "$parts")" -v many="${mid_ms[many]}" \
+    -v small="$small_ms" 'BEGIN {
+    printf "200-page folder: start %.1f ms, %.1f ms more than the small folder; the scan alone %.1f ms = %.0f%% of the start\n",
+           many, many - small, scan, 100 * scan / many
+    printf "  (copying every entry to the temporary folder, as the scan does, takes %.1f ms of it on its own)\n",
+           copies }'
+
+echo "== peak memory over the empty window, against one 32-bit bitmap of the picture"
+memory_line() {
+    awk -v label="$1" -v w="$2" -v h="$3" -v ws="$4" -v pf="$5" -v ews="${mid_ws[empty]}" \
+        -v epf="${mid_pf[empty]}" -v goal="$memory_goal_ratio" 'BEGIN {
+        bitmap = w * h * 4
+        r = (ws - ews) / bitmap
+        printf "%-31s bitmap %5.1f MB; working set +%6.1f MB = %.2f x (goal at most %.1f: %s); pagefile +%6.1f MB = %.2f x\n",
+               label, bitmap / 1e6, (ws - ews) / 1e6, r, goal, r <= goal ? "met" : "NOT met",
+               (pf - epf) / 1e6, (pf - epf) / bitmap }'
+}
+memory_line "1280 x 20000, small folder" 1280 20000 "${mid_ws[small]}" "${mid_pf[small]}"
+memory_line "1280 x 20000, 200-page folder" 1280 20000 "${mid_ws[many]}" "${mid_pf[many]}"
+memory_line "1920 x 60000, alone" 1920 60000 "${mid_ws[tall]}" "${mid_pf[tall]}"
+
+echo "== next picture in the 200-page folder, click to painted"
+awk -v m="$(field step_median_ms "$step")" -v w="$(field step_worst_ms "$step")" \
+    -v n="$(field steps "$step")" -v d="$(field decode_median_ms "$step")" \
+    -v l="$(field list_median_ms "$step")" -v goal="$step_goal_ms" 'BEGIN {
+    printf "%d steps: median %.1f ms, worst %.1f ms (goal: at most %d ms: %s)\n",
+           n, m, w, goal, w <= goal ? "met" : (m <= goal ? "met by the median, not the worst" : "NOT met")
+    printf "  of which, measured on their own (medians): decoding the picture %.1f ms," \
+           " listing its folder anew %.1f ms\n", d, l }'
+
+echo "== to the end of the 1920 x 60000 page, click to painted"
+awk -v ms="$(field bottom_ms "$bottom")" -v at="$(field at_max "$bottom")" \
+    -v laid="$(field bottom_as_laid_out "$bottom")" -v in_frame="$(field last_row_in_frame "$bottom")" \
+    -v shown="$(field row_shown "$bottom")" 'BEGIN {
+    printf "%.1f ms; bar at its maximum: %s; picture bottom where the layout puts it: %s; " \
+           "last row inside the frame: %s; last row painted from the picture: %s\n",
+           ms, at ? "yes" : "NO", laid ? "yes" : "NO", in_frame ? "yes" : "no", shown ? "yes" : "NO" }'

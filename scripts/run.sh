@@ -6,7 +6,7 @@
 #
 # With a display the viewer stays open until you close it. Without one (no
 # DISPLAY, or one that does not answer) it starts a private Xvfb, saves a
-# screenshot of the screen to build/win64/artifacts/run.png, closes the viewer
+# screenshot of the window to build/win64/artifacts/run.png, closes the viewer
 # and exits. The viewer's settings live in the Wine prefix build/win64/run-prefix.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -58,7 +58,7 @@ fi
 window=$(xd_wait_window "$viewer_pid" "Tessmire" 60)
 xdotool mousemove 0 0 >/dev/null 2>&1 || true
 sleep 2  # let the first paint land
-import -window root "$screenshot"
+import -window "$window" "$screenshot"
 echo "window: $(xdotool getwindowname "$window")"
 echo "screenshot saved to $screenshot"
 xdotool key --window "$window" alt+F4 >/dev/null 2>&1 || true

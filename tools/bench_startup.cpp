@@ -351,24 +351,30 @@ int runParts(const std::string& file, int rounds) {
 }
 
 // Steps to the next picture `steps` times, each timed from the click until
-// the window has painted; then decodes the picture it stepped to once more,
-// untimed by the step, and lists its folder once more, to tell how much of
-// the step those are.
+// the window has painted. Afterwards, to tell how much of a step they are,
+// decodes each picture stepped to once more and lists the folder once more:
+// not between the steps, where the extra picture would change which memory
+// the next step finds free.
 int runSteps(const std::string& file, int steps) {
     InProcessViewer viewer(file);
     frmMain& form = viewer.form();
     viewer.loadAndShow();
     std::vector<double> stepMs, decodeMs, listMs;
+    std::vector<std::string> shownFiles;
     std::string sizes;
     for (int i = 0; i < steps; ++i) {
-        auto start = Clock::now();
+        const auto start = Clock::now();
         form.imgNext.click();
         viewer.paint();
         stepMs.push_back(millisecondsSince(start));
-        sizes += (sizes.empty() ? "" : ", ") + std::to_string(form.pictureWidth()) + "x" +
-                 std::to_string(form.pictureHeight());
-        const std::string shown = form.file_currDir.path() + "\\" + form.currentFileName();
-        start = Clock::now();
+        char step[64];
+        std::snprintf(step, sizeof step, "%s%dx%d %.0f ms", sizes.empty() ? "" : ", ",
+                      form.pictureWidth(), form.pictureHeight(), stepMs.back());
+        sizes += step;
+        shownFiles.push_back(form.file_currDir.path() + "\\" + form.currentFileName());
+    }
+    for (const std::string& shown : shownFiles) {
+        auto start = Clock::now();
         viewer.platform().pictureCodec.decode(shown);
         decodeMs.push_back(millisecondsSince(start));
         // Opening a picture reads its folder's listing anew.
@@ -376,7 +382,7 @@ int runSteps(const std::string& file, int steps) {
         viewer.platform().files.list(form.file_currDir.path(), form.file_currDir.pattern());
         listMs.push_back(millisecondsSince(start));
     }
-    std::printf("pictures stepped to: %s\n", sizes.c_str());
+    std::printf("pictures stepped to, click to painted: %s\n", sizes.c_str());
     std::printf(
         "step_median_ms=%.1f step_worst_ms=%.1f decode_median_ms=%.1f list_median_ms=%.1f "
         "steps=%d\n",

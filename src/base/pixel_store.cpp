@@ -18,7 +18,7 @@ public:
         bool grow = false;
         {
             const std::lock_guard lock(mutex_);
-            if (spare_ && spareCapacity_ >= pixels && spareCapacity_ / 2 <= pixels) {
+            if (spare_ && spareCapacity_ >= pixels && spareCapacity_ / 4 <= pixels) {
                 return {std::move(spare_), std::exchange(spareCapacity_, 0)};
             }
             grow = spare_ && spareCapacity_ < pixels;

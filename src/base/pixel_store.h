@@ -8,10 +8,11 @@
 // folder writes each picture into memory that is already there.
 //
 // The store holds at most one spare, only of large pictures and not of huge
-// ones (spareMaximumPixels), and gives it only to a picture at least half its
-// size, so little memory sits idle. A spare too small for the next picture is
-// freed first, and the new memory gets a quarter more room, so that after a
-// few steps through pictures of varying heights the spare fits them all.
+// ones (spareMaximumPixels), and gives it only to a picture at least a quarter
+// its size, so that not much memory sits idle behind a small picture. A spare
+// too small for the next picture is freed first, and the new memory gets a
+// quarter more room: stepping through a folder of pages whose heights vary
+// twofold, only the first steps take fresh memory.
 // Thread-safe.
 
 #include <cstddef>

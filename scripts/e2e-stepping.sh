@@ -17,18 +17,7 @@ work=$(realpath -m "$2")
 root=$(cd "$(dirname "$0")/.." && pwd)
 log="$work/wine.log"
 source "$root/scripts/lib/xdisplay.sh"
-
-viewer_pid=""
-cleanup() {
-    local status=$?
-    if [[ -n "$viewer_pid" ]] && kill -0 "$viewer_pid" 2>/dev/null; then
-        kill "$viewer_pid" 2>/dev/null || true
-    fi
-    xd_wine_end
-    xd_stop_xvfb
-    exit "$status"
-}
-trap cleanup EXIT
+trap xd_cleanup EXIT
 trap 'exit 130' INT TERM
 
 fail() {
@@ -59,8 +48,8 @@ wine reg add "$settings" /v ADDRESS_BAR /d 7 /f </dev/null >/dev/null 2>&1 ||
     fail "could not prepare the settings"
 
 wine "$viewer" "$start_file" </dev/null >>"$log" 2>&1 &
-viewer_pid=$!
-window=$(xd_wait_window "$viewer_pid" "page-news.jpg" 30) || fail "no viewer window"
+xd_viewer_pid=$!
+window=$(xd_wait_window "$xd_viewer_pid" "page-news.jpg" 30) || fail "no viewer window"
 xdotool mousemove 0 0 >/dev/null 2>&1 || true
 
 caption() { xdotool getwindowname "$window" 2>/dev/null; }
@@ -96,14 +85,11 @@ click_next
 expect_caption "Tessmire v1.2  page-long.mire    [1/3]"
 echo "after Next: $(caption)"
 
-xdotool key --window "$window" alt+F4 >/dev/null 2>&1 || true
-for _ in $(seq 1 75); do
-    kill -0 "$viewer_pid" 2>/dev/null || break
-    sleep 0.2
-done
-kill -0 "$viewer_pid" 2>/dev/null && fail "tsviewer.exe did not close on Alt+F4"
-wait "$viewer_pid" || fail "tsviewer.exe ended with status $?"
-viewer_pid=""
+status=0
+xd_close_window "$window" "$xd_viewer_pid" || status=$?
+((status != 124)) || fail "tsviewer.exe did not close on Alt+F4"
+((status == 0)) || fail "tsviewer.exe ended with status $status"
+xd_viewer_pid=""
 
 address_bar=$(value_of "$settings" ADDRESS_BAR)
 [[ "$address_bar" == 1 ]] || fail "ADDRESS_BAR is \"$address_bar\" after closing, expected 1"

@@ -24,18 +24,7 @@ log=$root/build/win64/artifacts/run.log
 mkdir -p "$(dirname "$screenshot")"
 : >"$log"
 source scripts/lib/xdisplay.sh
-
-viewer_pid=""
-cleanup() {
-    local status=$?
-    if [[ -n "$viewer_pid" ]] && kill -0 "$viewer_pid" 2>/dev/null; then
-        kill "$viewer_pid" 2>/dev/null || true
-    fi
-    xd_wine_end
-    xd_stop_xvfb
-    exit "$status"
-}
-trap cleanup EXIT
+trap xd_cleanup EXIT
 trap 'exit 130' INT TERM
 
 headless=false
@@ -46,23 +35,20 @@ fi
 echo "== opening $first under Wine on display $DISPLAY"
 xd_wine_session "$root/build/win64/run-prefix"
 wine "$viewer" "$(winepath -w "$first" 2>/dev/null)" </dev/null >>"$log" 2>&1 &
-viewer_pid=$!
+xd_viewer_pid=$!
 
 if ! $headless; then
     echo "Close the viewer's window to end."
-    wait "$viewer_pid" || true
-    viewer_pid=""
+    wait "$xd_viewer_pid" || true
+    xd_viewer_pid=""
     exit 0
 fi
 
-window=$(xd_wait_window "$viewer_pid" "Tessmire" 60)
+window=$(xd_wait_window "$xd_viewer_pid" "Tessmire" 60)
 xdotool mousemove 0 0 >/dev/null 2>&1 || true
 sleep 2  # let the first paint land
 import -window "$window" "$screenshot"
 echo "window: $(xdotool getwindowname "$window")"
 echo "screenshot saved to $screenshot"
-xdotool key --window "$window" alt+F4 >/dev/null 2>&1 || true
-for _ in $(seq 1 50); do
-    kill -0 "$viewer_pid" 2>/dev/null || break
-    sleep 0.2
-done
+xd_close_window "$window" "$xd_viewer_pid" || true
+xd_viewer_pid=""

@@ -29,20 +29,7 @@ wait_seconds=30
 
 mkdir -p "$(dirname "$screenshot")"
 source "$(dirname "$0")/lib/xdisplay.sh"
-
-viewer_pid=""
-
-cleanup() {
-    local status=$?
-    if [[ -n "$viewer_pid" ]] && kill -0 "$viewer_pid" 2>/dev/null; then
-        kill "$viewer_pid" 2>/dev/null || true
-    fi
-    # The prefix's server takes every Wine process of this run with it.
-    xd_wine_end
-    xd_stop_xvfb
-    exit "$status"
-}
-trap cleanup EXIT
+trap xd_cleanup EXIT
 trap 'exit 130' INT TERM
 
 fail() {
@@ -59,12 +46,12 @@ if [[ -n "$file" ]]; then
     args+=("$(winepath -w "$(realpath "$file")" 2>/dev/null)")
 fi
 wine "$exe" "${args[@]}" </dev/null >>"$log" 2>&1 &
-viewer_pid=$!
+xd_viewer_pid=$!
 
 # Keep the pointer off the window, so no tooltip covers it in the picture.
 xdotool mousemove 0 0 >/dev/null 2>&1 || true
 
-window=$(xd_wait_window "$viewer_pid" "Tessmire" "$wait_seconds") || fail "no viewer window"
+window=$(xd_wait_window "$xd_viewer_pid" "Tessmire" "$wait_seconds") || fail "no viewer window"
 
 # Wine's X window is the client area; without a window manager it has no frame.
 eval "$(xdotool getwindowgeometry --shell "$window")"
@@ -87,14 +74,9 @@ awk -v spread="$spread" 'BEGIN { exit !(spread > 0.01) }' ||
     fail "the client area is one flat colour (standard deviation $spread)"
 
 # Closing with Alt+F4 runs the program's own shutdown.
-xdotool key --window "$window" alt+F4 >/dev/null 2>&1 || true
-deadline=$((SECONDS + 15))
-while kill -0 "$viewer_pid" 2>/dev/null && ((SECONDS < deadline)); do
-    sleep 0.2
-done
-if kill -0 "$viewer_pid" 2>/dev/null; then
-    fail "tsviewer.exe did not close on Alt+F4"
-fi
-wait "$viewer_pid" || fail "tsviewer.exe ended with status $?"
-viewer_pid=""
+status=0
+xd_close_window "$window" "$xd_viewer_pid" || status=$?
+((status != 124)) || fail "tsviewer.exe did not close on Alt+F4"
+((status == 0)) || fail "tsviewer.exe ended with status $status"
+xd_viewer_pid=""
 echo "window-test: passed"

@@ -12,8 +12,16 @@
 #                             prints the id of the first visible window whose
 #                             caption contains TEXT; fails when PID ends or
 #                             the time runs out
+#   xd_close_window WINDOW PID
+#                             closes the window with Alt+F4 (the program's own
+#                             shutdown) and waits up to 15 s for PID to end;
+#                             returns PID's exit status, 124 when it did not end
+#   xd_cleanup                an EXIT trap: ends xd_viewer_pid when it still
+#                             runs, the Wine session and the Xvfb
 
 xd_xvfb_pid=""
+# The program a script started, for xd_cleanup.
+xd_viewer_pid=""
 
 xd_display_works() {
     [[ -n "${DISPLAY:-}" ]] && xdpyinfo >/dev/null 2>&1
@@ -85,4 +93,26 @@ xd_wait_window() {
         [[ -n "$window" ]] || sleep 0.2
     done
     echo "$window"
+}
+
+xd_close_window() {
+    local window=$1 pid=$2 _
+    xdotool key --window "$window" alt+F4 >/dev/null 2>&1 || true
+    for _ in $(seq 1 75); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.2
+    done
+    kill -0 "$pid" 2>/dev/null && return 124
+    wait "$pid"
+}
+
+xd_cleanup() {
+    local status=$?
+    if [[ -n "$xd_viewer_pid" ]] && kill -0 "$xd_viewer_pid" 2>/dev/null; then
+        kill "$xd_viewer_pid" 2>/dev/null || true
+    fi
+    # The prefix's server takes every Wine process of the session with it.
+    xd_wine_end
+    xd_stop_xvfb
+    exit "$status"
 }

@@ -74,9 +74,6 @@ awk -v spread="$spread" 'BEGIN { exit !(spread > 0.01) }' ||
     fail "the client area is one flat colour (standard deviation $spread)"
 
 # Closing with Alt+F4 runs the program's own shutdown.
-status=0
-xd_close_window "$window" "$xd_viewer_pid" || status=$?
-((status != 124)) || fail "tsviewer.exe did not close on Alt+F4"
-((status == 0)) || fail "tsviewer.exe ended with status $status"
+xd_close_window "$window" "$xd_viewer_pid" || fail "tsviewer.exe did not close cleanly"
 xd_viewer_pid=""
 echo "window-test: passed"

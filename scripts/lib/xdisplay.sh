@@ -15,7 +15,8 @@
 #   xd_close_window WINDOW PID
 #                             closes the window with Alt+F4 (the program's own
 #                             shutdown) and waits up to 15 s for PID to end;
-#                             returns PID's exit status, 124 when it did not end
+#                             fails, saying why, when it does not end or ends
+#                             with a status other than 0
 #   xd_cleanup                an EXIT trap: ends xd_viewer_pid when it still
 #                             runs, the Wine session and the Xvfb
 
@@ -102,8 +103,16 @@ xd_close_window() {
         kill -0 "$pid" 2>/dev/null || break
         sleep 0.2
     done
-    kill -0 "$pid" 2>/dev/null && return 124
-    wait "$pid"
+    if kill -0 "$pid" 2>/dev/null; then
+        echo "the program did not close on Alt+F4" >&2
+        return 1
+    fi
+    local status=0
+    wait "$pid" || status=$?
+    if ((status != 0)); then
+        echo "the program ended with status $status" >&2
+        return 1
+    fi
 }
 
 xd_cleanup() {

@@ -11,6 +11,7 @@ packages=(
     nasm dpkg-dev                     # libjpeg-turbo for mingw: its SIMD code, apt-get source
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
     wine wine64
+    fonts-liberation                  # Times New Roman, Arial, Courier New under Wine (lib/wine-prefix.reg)
     xvfb xdotool x11-utils            # a private display, driving the window, xdpyinfo
     imagemagick                       # the window test's screenshot (import)
 )

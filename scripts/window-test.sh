@@ -40,6 +40,11 @@ fail() {
 : >"$log"
 xd_start_xvfb "$log" || fail "no free X display for Xvfb"
 xd_wine_session "$build/wineprefix-x11"
+# Without the replacement the titles fall back to a sans-serif face.
+serif=$(wine reg query 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' \
+    </dev/null 2>/dev/null || true)
+[[ $serif == *"Liberation Serif"* ]] ||
+    fail "the prefix does not replace Times New Roman with Liberation Serif"
 
 args=()
 if [[ -n "$file" ]]; then

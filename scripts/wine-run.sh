@@ -4,7 +4,8 @@
 #
 #   wine-run.sh <prefix-dir> <program.exe> [arguments...]
 #
-# The prefix is made on first use, with no display (Graphics=null). A persistent
+# The prefix is made on first use, with no display (Graphics=null), and gets
+# the settings of lib/wine-prefix.reg (fonts, no crash debugger). A persistent
 # wineserver keeps later runs fast; scripts/wine-stop.sh ends it.
 #
 # Wine's background services (services.exe, winedevice, explorer) inherit the
@@ -12,6 +13,8 @@
 # pipe they would make CTest wait for ever. So every session is begun here by a
 # wineboot whose stdio is on /dev/null, before the program runs.
 set -eu
+
+here=$(dirname "$0")
 
 if [ $# -lt 2 ]; then
     echo "usage: $0 <prefix-dir> <program.exe> [arguments...]" >&2
@@ -64,6 +67,8 @@ if [ ! -f "$ready_marker" ]; then
     start_session
     touch "$ready_marker"
 fi
+# Outside the ready step, so that prefixes made before it get the settings too.
+sh "$here/lib/wine-prefix.sh" 9>&-
 
 exec 9>&-
 exec wine "$@"

@@ -5,8 +5,9 @@
 #   xd_start_xvfb LOG         starts Xvfb on a free display, exports DISPLAY
 #   xd_stop_xvfb              stops the Xvfb xd_start_xvfb started, if any
 #   xd_display_works          whether $DISPLAY names a display that answers
-#   xd_wine_session PREFIX    exports the Wine settings for PREFIX and begins
-#                             a fresh session there (persistent wineserver)
+#   xd_wine_session PREFIX    exports the Wine settings for PREFIX, begins a
+#                             fresh session there (persistent wineserver) and
+#                             gives the prefix the settings of wine-prefix.reg
 #   xd_wine_end               ends that session and every Wine process in it
 #   xd_wait_window PID TEXT SECONDS
 #                             prints the id of the first visible window whose
@@ -21,6 +22,8 @@
 #                             runs, the Wine session and the Xvfb
 
 xd_xvfb_pid=""
+# This file's folder, where wine-prefix.sh lives.
+xd_lib_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # The program a script started, for xd_cleanup.
 xd_viewer_pid=""
 
@@ -70,6 +73,7 @@ xd_wine_session() {
     # Wine's background services outlive the first process and keep its stdio.
     wineserver -p </dev/null >/dev/null 2>&1
     wineboot -i </dev/null >/dev/null 2>&1
+    sh "$xd_lib_dir/wine-prefix.sh"
 }
 
 xd_wine_end() {

@@ -5,6 +5,8 @@
 
 #include <utility>
 
+#include "base/rounding.h"
+
 namespace {
 
 using platform::PictureId;
@@ -71,7 +73,7 @@ void frmMain::buildControls() {
         imgGo[i].move(7575, 893, 765, 345);
         imgGo[i].setPicture(pictures.picture(goLooks[i]));
         imgGo[i].setVisible(i == 0);
-        imgGo[i].setHandPointer(true);
+        imgGo[i].setMouseIcon(ui::PointerIcon::hand);
     }
 
     struct Button {
@@ -91,7 +93,7 @@ void frmMain::buildControls() {
         button.image.move(button.left, button.top, button.size, button.size);
         button.image.setPicture(pictures.picture(button.picture));
         button.image.setToolTip(button.toolTip);
-        button.image.setHandPointer(true);
+        button.image.setMouseIcon(ui::PointerIcon::hand);
     }
     imgShrink.setTag("0");
 
@@ -134,4 +136,25 @@ void frmMain::wireEvents() {
     imgPrev.Click = [this] { imgPrev_Click(); };
     imgDisplay.MouseUp = [this](const ui::MouseArgs& args) { imgDisplay_MouseUp(args); };
     imgDisplay.Click = [this] { imgDisplay_Click(); };
+
+    // Key codes and shift states fit 16 bits; a value that did not would be
+    // the backend's fault, and raises.
+    KeyDown = [this](int keyCode, int shift) {
+        Form_KeyDown(base::roundTo<int16_t>(keyCode), base::roundTo<int16_t>(shift));
+    };
+    KeyUp = [this](int keyCode, int shift) {
+        Form_KeyUp(base::roundTo<int16_t>(keyCode), base::roundTo<int16_t>(shift));
+    };
+    for (size_t i = 0; i < imgGo.size(); ++i) {
+        const auto index = static_cast<int16_t>(i);
+        imgGo[i].MouseMove = [this, index](const ui::MouseArgs& a) { imgGo_MouseMove(index, a); };
+        imgGo[i].MouseDown = [this, index](const ui::MouseArgs& a) { imgGo_MouseDown(index, a); };
+        imgGo[i].MouseUp = [this, index](const ui::MouseArgs& a) { imgGo_MouseUp(index, a); };
+    }
+    MouseMove = [this](const ui::MouseArgs& args) { Form_MouseMove(args); };
+    frImage.MouseMove = [this](const ui::MouseArgs& args) { frImage_MouseMove(args); };
+    frAddress.MouseMove = [this](const ui::MouseArgs& args) { frAddress_MouseMove(args); };
+    imgDisplay.MouseMove = [this](const ui::MouseArgs& args) { imgDisplay_MouseMove(args); };
+    Label1.MouseMove = [this](const ui::MouseArgs& args) { Label1_MouseMove(args); };
+    lblTessmire.MouseMove = [this](const ui::MouseArgs& args) { lblTessmire_MouseMove(args); };
 }

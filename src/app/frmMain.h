@@ -99,6 +99,26 @@ public:
     void imgDisplay_MouseUp(const ui::MouseArgs& args);
     void imgDisplay_Click();
 
+    // Keyboard (input/keyboard.cpp): key code and shift state (1 Shift, 2 Ctrl,
+    // 4 Alt, added up).
+    void Form_KeyDown(int16_t keyCode, int16_t shift);
+    void Form_KeyUp(int16_t keyCode, int16_t shift);
+
+    // The address bar's go button and the pointer (input/address_bar.cpp).
+    // The go button's handlers get the index of the look, which none reads.
+    void imgGo_MouseMove(int16_t index, const ui::MouseArgs& args);
+    void imgGo_MouseDown(int16_t index, const ui::MouseArgs& args);
+    void imgGo_MouseUp(int16_t index, const ui::MouseArgs& args);
+    void Form_MouseMove(const ui::MouseArgs& args);
+    void frImage_MouseMove(const ui::MouseArgs& args);
+    void frAddress_MouseMove(const ui::MouseArgs& args);
+    void imgDisplay_MouseMove(const ui::MouseArgs& args);
+    void Label1_MouseMove(const ui::MouseArgs& args);
+    void lblTessmire_MouseMove(const ui::MouseArgs& args);
+    // Opens the shown page's address in the browser; nothing when there is
+    // none, the one message when the browser cannot be started.
+    void openShownAddress();
+
     // Layout (view/layout.cpp).
     void layoutWindow();
     void Form_Resize();
@@ -145,6 +165,8 @@ private:
     // cannot be opened: tells the user, naming the file. False when it failed.
     bool openPictureOrReport(const std::string& path);
     void reportUnopenable(const std::string& path, const base::AppError& error);
+    // Shows the normal and hover looks of the go button as told.
+    void showGoLook(bool normal, bool hover);
     // Runs "install" or "uninstall" when the command line is one of them.
     bool runVerb(const std::string& command);
     // Starts the previous handler with the file; false when none is saved or

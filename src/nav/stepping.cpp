@@ -2,6 +2,7 @@
 
 #include "app/frmMain.h"
 #include "nav/mdlGen.h"
+#include "ui/screen.h"
 
 namespace {
 
@@ -19,18 +20,14 @@ std::string withSingleBackslashes(const std::string& path) {
     return result;
 }
 
-// Shows the hourglass over the whole screen while it lives.
+// Shows the hourglass over the whole program while it lives, then the
+// default pointer.
 class HourglassPointer {
 public:
-    explicit HourglassPointer(ui::Form& form) : form_(form) {
-        form_.setMousePointer(ui::Pointer::hourglass);
-    }
-    ~HourglassPointer() { form_.setMousePointer(ui::Pointer::normal); }
+    HourglassPointer() { ui::screen().setMousePointer(ui::Pointer::hourglass); }
+    ~HourglassPointer() { ui::screen().setMousePointer(ui::Pointer::normal); }
     HourglassPointer(const HourglassPointer&) = delete;
     HourglassPointer& operator=(const HourglassPointer&) = delete;
-
-private:
-    ui::Form& form_;
 };
 
 }  // namespace
@@ -48,7 +45,7 @@ void frmMain::showNext() { step(+1); }
 void frmMain::showPrevious() { step(-1); }
 
 void frmMain::step(int direction) {
-    const HourglassPointer hourglass(*this);
+    const HourglassPointer hourglass;
     const int32_t entries = file_currDir.listCount();
     if (entries < 2) return;
 

@@ -24,7 +24,10 @@ public:
     virtual void copy(std::string_view from, std::string_view to) = 0;
     // Deletes one file. Throws base::AppError as copy does.
     virtual void remove(std::string_view path) = 0;
-    // The user's temporary folder as GetTempPathA gives it (with its trailing
+    // Creates the empty file `path`, or empties it when it exists. Throws
+    // base::AppError as copy does.
+    virtual void createEmpty(std::string_view path) = 0;
+    // The user's temporary folder as GetTempPath gives it (with its trailing
     // backslash), cut at the first NUL of a 260-character buffer.
     virtual std::string tempFolder() = 0;
     // The names (no folder) of the normal files in `folder` whose names match any

@@ -1,6 +1,7 @@
 #pragma once
 // The shell and processes, as the program uses them. Text is UTF-8; the Win32
-// implementation hands it to the A-calls in the ANSI code page.
+// implementation hands it to the A-calls in the ANSI code page, except where a
+// call below says it uses the W-call.
 
 #include <cstdint>
 #include <string>
@@ -8,17 +9,31 @@
 
 namespace platform {
 
+// The result of looking up the program that opens a file.
+struct ExecutableSearch {
+    intptr_t resultCode = 0;
+    std::string buffer;
+};
+
 class Shell {
 public:
     virtual ~Shell() = default;
 
-    // FindExecutableA: the program that opens `file` (which must exist), or ""
-    // when there is none.
-    virtual std::string findExecutable(std::string_view file) = 0;
+    // FindExecutable on `file` in `directory`: the call's result (above 32 when
+    // found) and its whole 260-character result buffer as the call left it
+    // (filled with spaces beforehand; the path ends at the first NUL). The W-call,
+    // so a folder named outside the ANSI code page is found.
+    virtual ExecutableSearch findExecutable(std::string_view file, std::string_view directory) = 0;
     // Starts `commandLine` as a new process whose window opens normally and
     // takes the focus; neither waits for it nor keeps its handles. False when
     // the process could not be started.
     virtual bool startProcess(std::string_view commandLine) = 0;
+    // Starts the program at `application` with exactly `commandLine` as its
+    // command line (the program's name is not added), maximized, at normal
+    // priority, inheriting no handles, in the caller's environment and folder.
+    // Neither waits for it nor keeps its handles; true when it was started. The
+    // W-call, so no text is lost to the ANSI code page.
+    virtual bool startMaximized(std::string_view application, std::string_view commandLine) = 0;
     // ShellExecuteA with SW_SHOWNORMAL; returns its result (above 32 on success).
     virtual intptr_t shellExecute(std::string_view verb, std::string_view file,
                                   std::string_view parameters, std::string_view directory) = 0;

@@ -55,9 +55,10 @@ public:
     void setTag(std::string tag) { tag_ = std::move(tag); }
     const std::string& toolTip() const noexcept { return toolTip_; }
     void setToolTip(std::string text) { toolTip_ = std::move(text); }
-    // Shows the program's hand pointer while the mouse is over the control.
-    bool handPointer() const noexcept { return handPointer_; }
-    void setHandPointer(bool hand) { handPointer_ = hand; }
+    // The pointer shown while the mouse is over the control (unless the
+    // application-wide pointer overrides it). Read whenever the pointer is set.
+    PointerIcon mouseIcon() const noexcept { return mouseIcon_; }
+    void setMouseIcon(PointerIcon icon) { mouseIcon_ = icon; }
 
     // Events, fired by the backend (or by a test) on the user-interface thread.
     std::function<void()> Click;
@@ -93,7 +94,7 @@ private:
     bool visible_ = true;
     std::string tag_;
     std::string toolTip_;
-    bool handPointer_ = false;
+    PointerIcon mouseIcon_ = PointerIcon::arrow;
     std::unique_ptr<ControlPeer> peer_;
 };
 

@@ -1,5 +1,7 @@
 #include "ui/form.h"
 
+#include "ui/screen.h"
+
 namespace ui {
 
 FormPeer* Form::formPeer() const { return dynamic_cast<FormPeer*>(peer()); }
@@ -26,10 +28,20 @@ void Form::setOuterHeight(int32_t twips) {
     }
 }
 
-void Form::setMousePointer(Pointer pointer) {
-    if (pointer == pointer_) return;
-    pointer_ = pointer;
-    if (FormPeer* p = formPeer()) p->pointerChanged();
+void Form::setDesignSize(int32_t widthTwips, int32_t heightTwips) {
+    designWidthTwips_ = widthTwips;
+    designHeightTwips_ = heightTwips;
+}
+
+void Form::show() { screen().showForm(*this); }
+
+bool Form::isOpen() const {
+    const FormPeer* p = formPeer();
+    return p && p->isOpen();
+}
+
+void Form::close() {
+    if (FormPeer* p = formPeer()) p->close();
 }
 
 void Form::setShowInTaskbar(bool show) {

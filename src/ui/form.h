@@ -16,8 +16,11 @@ public:
     // The outer size set by the program, in twips.
     virtual void setOuterSize(int32_t widthTwips, int32_t heightTwips) = 0;
     virtual void captionChanged() = 0;
-    virtual void pointerChanged() = 0;
     virtual void showInTaskbarChanged() = 0;
+    // Whether the form has a window now: made, and neither closed nor destroyed.
+    virtual bool isOpen() const = 0;
+    // Closes the window as the user does; the form stays and may be shown again.
+    virtual void close() = 0;
     // The system menu entry `commandId` was added or changed.
     virtual void systemMenuChanged(int /*commandId*/) {}
 };
@@ -29,11 +32,13 @@ struct MenuItem {
     bool greyed = false;
 };
 
-// A top-level window. It places its children in pixels; its outer size is in
-// twips. The backend reports the client size and state, which fire Resize.
+// A top-level window. It places its children in its scale (pixels unless
+// told otherwise); its outer size is in twips. The backend reports the client
+// size and state, which fire Resize.
 class Form : public Container {
 public:
-    explicit Form(std::string_view name) : Container(nullptr, name, ScaleMode::pixels) {}
+    explicit Form(std::string_view name, ScaleMode scale = ScaleMode::pixels)
+        : Container(nullptr, name, scale) {}
 
     const std::string& caption() const noexcept { return caption_; }
     void setCaption(std::string caption);
@@ -50,9 +55,19 @@ public:
     double twipsPerPixelX() const noexcept { return twipsPerPixelX_; }
     double twipsPerPixelY() const noexcept { return twipsPerPixelY_; }
 
-    // The screen-wide mouse pointer.
-    Pointer mousePointer() const noexcept { return pointer_; }
-    void setMousePointer(Pointer pointer);
+    // The client size a window made by show() gets, in twips, so it is the
+    // same on every screen.
+    int32_t designWidthTwips() const noexcept { return designWidthTwips_; }
+    int32_t designHeightTwips() const noexcept { return designHeightTwips_; }
+    void setDesignSize(int32_t widthTwips, int32_t heightTwips);
+
+    // Shows the form in a window of its own, modeless and without an owner:
+    // made when it has none, else brought to the front.
+    void show();
+    // Whether the form has a window now.
+    bool isOpen() const;
+    // Unloads the form: its window goes as when the user closes it.
+    void close();
 
     bool showInTaskbar() const noexcept { return showInTaskbar_; }
     void setShowInTaskbar(bool show);
@@ -85,7 +100,8 @@ private:
     WindowState state_ = WindowState::normal;
     double twipsPerPixelX_ = 15;
     double twipsPerPixelY_ = 15;
-    Pointer pointer_ = Pointer::normal;
+    int32_t designWidthTwips_ = 0;
+    int32_t designHeightTwips_ = 0;
     bool showInTaskbar_ = true;
     std::map<int, MenuItem> systemMenu_;
 };

@@ -27,6 +27,15 @@ void resizeClient(Form& form, int32_t clientWidth, int32_t clientHeight) {
 
 void show(Form& form) { resizeClient(form, form.clientWidth(), form.clientHeight()); }
 
+void showHeadless(Form& form) {
+    if (auto* open = dynamic_cast<HeadlessFormPeer*>(form.peer()); open && open->isOpen()) {
+        ++open->timesBroughtToFront;
+        return;
+    }
+    attachHeadless(form, static_cast<int32_t>(form.designWidthTwips() / form.twipsPerPixelX()),
+                   static_cast<int32_t>(form.designHeightTwips() / form.twipsPerPixelY()));
+}
+
 void minimize(Form& form) {
     form.backendResized(0, 0, form.outerWidth(), form.outerHeight(), WindowState::minimized);
 }

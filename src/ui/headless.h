@@ -18,12 +18,17 @@ public:
     void changed(Change) override {}
     void setOuterSize(int32_t widthTwips, int32_t heightTwips) override;
     void captionChanged() override {}
-    void pointerChanged() override {}
     void showInTaskbarChanged() override {}
     void systemMenuChanged(int) override {}
+    bool isOpen() const override { return open_; }
+    void close() override { open_ = false; }
+
+    // How often show() found the window open and brought it to the front.
+    int timesBroughtToFront = 0;
 
 private:
     Form& form_;
+    bool open_ = true;
 };
 
 // Attaches the headless backend to `form` and gives it a client area of the
@@ -35,5 +40,10 @@ void resizeClient(Form& form, int32_t clientWidth, int32_t clientHeight);
 void minimize(Form& form);
 // Shows the window: like the platform, this sizes it once more, firing Resize.
 void show(Form& form);
+
+// What Form::show does without a backend: attaches the headless backend with
+// the form's design size when the form has no open window, else counts the
+// window brought to the front.
+void showHeadless(Form& form);
 
 }  // namespace ui

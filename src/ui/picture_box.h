@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "base/bitmap.h"
 #include "ui/control.h"
 
@@ -27,16 +29,27 @@ private:
     bool bordered_ = false;
 };
 
-// A borderless frame: a container with a background and nothing else.
+// A frame: a container with a background; a bordered one draws an etched
+// border with its caption set into the top edge, in its font.
 class Frame : public Container {
 public:
     Frame(Container* parent, std::string_view name, ScaleMode scale = ScaleMode::twips)
         : Container(parent, name, scale) {}
     Color backColor() const noexcept { return backColor_; }
-    void setBackColor(Color color) { backColor_ = color; }
+    void setBackColor(Color color);
+
+    bool bordered() const noexcept { return bordered_; }
+    void setBordered(bool bordered);
+    const std::string& caption() const noexcept { return caption_; }
+    void setCaption(std::string caption);
+    const Font& font() const noexcept { return font_; }
+    void setFont(Font font);
 
 private:
     Color backColor_ = rgb(212, 208, 200);
+    bool bordered_ = false;
+    std::string caption_;
+    Font font_;
 };
 
 }  // namespace ui

@@ -13,12 +13,16 @@ constexpr Color rgb(uint8_t red, uint8_t green, uint8_t blue) {
 }
 inline constexpr Color white = rgb(255, 255, 255);
 inline constexpr Color black = rgb(0, 0, 0);
+// The face colour of the user's buttons and dialogs, whatever it is: a marker
+// (high bit and the system's colour index) that the backend resolves.
+inline constexpr Color buttonFace = 0x8000000F;
 
 struct Font {
     std::string name = "MS Sans Serif";
     double points = 8.25;
     bool bold = false;
     bool italic = false;
+    bool underline = false;
 };
 
 // The unit in which a container places its children.
@@ -37,8 +41,13 @@ struct MouseArgs {
     double y = 0;
 };
 
-// The screen-wide mouse pointer.
-enum class Pointer { normal, hourglass };
+// The application-wide mouse pointer: `normal` lets every control show its
+// own; the others show everywhere in the program, whatever is beneath.
+enum class Pointer { normal, hourglass, custom };
+
+// A pointer icon a control asks for (and the custom application-wide pointer
+// shows): the system's arrow, or the program's hand.
+enum class PointerIcon { arrow, hand };
 
 // How a window is shown.
 enum class WindowState { normal, minimized, maximized };

@@ -11,6 +11,7 @@
 #include "support/fake_platform.h"
 #include "support/page_files.h"
 #include "ui/headless.h"
+#include "ui/screen.h"
 
 namespace {
 
@@ -46,7 +47,7 @@ TEST_F(NavigationTest, SteppingSkipsPlainPicturesRecordsThemAndWrapsAtBothEnds) 
     EXPECT_EQ(form().caption(), caption("c.mire    [2/2]"));
     EXPECT_EQ(form().pictureWidth(), 50);
     EXPECT_NE(lastError().find("IPTC:IPTC not found"), std::string::npos) << "b.jpg was checked";
-    EXPECT_EQ(form().mousePointer(), ui::Pointer::normal);
+    EXPECT_EQ(ui::screen().mousePointer(), ui::Pointer::normal);
 
     form().showNext();
     EXPECT_EQ(form().currentFileName(), "a.jpg");
@@ -94,7 +95,7 @@ TEST_F(NavigationTest, OnlyFileOfTheFolderStaysShown) {
     form().showNext();
     form().showPrevious();
     EXPECT_EQ(form().currentFileName(), "a.jpg");
-    EXPECT_EQ(form().mousePointer(), ui::Pointer::normal);
+    EXPECT_EQ(ui::screen().mousePointer(), ui::Pointer::normal);
 }
 
 TEST_F(NavigationTest, OnlyPageImageAmongOthersIsOpenedAgainAfterOneRound) {
@@ -115,7 +116,7 @@ TEST_F(NavigationTest, WhenNoPageImageIsLeftSteppingEndsAfterOneRound) {
     form().showPrevious();
     EXPECT_EQ(form().currentFileName(), "a.jpg");
     EXPECT_EQ(form().caption(), caption("a.jpg    [1/1]"));
-    EXPECT_EQ(form().mousePointer(), ui::Pointer::normal);
+    EXPECT_EQ(ui::screen().mousePointer(), ui::Pointer::normal);
 }
 
 TEST_F(NavigationTest, PageImageThatCannotBeDecodedIsReportedAndTheViewStays) {
@@ -128,7 +129,7 @@ TEST_F(NavigationTest, PageImageThatCannotBeDecodedIsReportedAndTheViewStays) {
     EXPECT_EQ(form().pictureHeight(), 60);
     ASSERT_EQ(fake.dialogs.shown.size(), 1u);
     EXPECT_NE(fake.dialogs.shown[0].text.find("b.jpg"), std::string::npos);
-    EXPECT_EQ(form().mousePointer(), ui::Pointer::normal);
+    EXPECT_EQ(ui::screen().mousePointer(), ui::Pointer::normal);
 }
 
 TEST_F(NavigationTest, LongPathsAreScannedFromTheirOwnTemporaryCopy) {

@@ -3,6 +3,7 @@
 #include <fnmatch.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "base/app_error.h"
 
@@ -95,6 +96,18 @@ void LocalFiles::remove(std::string_view path) {
     std::error_code ec;
     if (!fs::remove(native, ec))
         throw AppError(error_number::pathFileAccess, "Path/File access error");
+}
+
+void LocalFiles::createEmpty(std::string_view path) {
+    const std::string native = normalise(path);
+    checkUnlocked(native);
+    const fs::path folder = fs::path(native).parent_path();
+    std::error_code ec;
+    if (!folder.empty() && !fs::is_directory(folder, ec)) {
+        throw AppError(error_number::pathNotFound, "Path not found");
+    }
+    std::ofstream file(native, std::ios::binary | std::ios::trunc);
+    if (!file) throw AppError(error_number::pathFileAccess, "Path/File access error");
 }
 
 std::vector<std::string> LocalFiles::list(std::string_view folder, std::string_view patterns) {

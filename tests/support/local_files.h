@@ -22,6 +22,7 @@ public:
     bool anyEntry(std::string_view path) override;
     void copy(std::string_view from, std::string_view to) override;
     void remove(std::string_view path) override;
+    void createEmpty(std::string_view path) override;
     std::string tempFolder() override { return tempFolder_; }
     std::vector<std::string> list(std::string_view folder, std::string_view patterns) override;
 

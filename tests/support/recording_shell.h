@@ -11,13 +11,18 @@ namespace testsupport {
 
 class RecordingShell : public platform::Shell {
 public:
-    std::string findExecutable(std::string_view file) override {
-        findExecutableCalls.emplace_back(file);
-        return executableFor;
+    platform::ExecutableSearch findExecutable(std::string_view file,
+                                              std::string_view directory) override {
+        findExecutableCalls.push_back({std::string(file), std::string(directory)});
+        return executableSearch;
     }
     bool startProcess(std::string_view commandLine) override {
         startedProcesses.emplace_back(commandLine);
         return canStartProcesses;
+    }
+    bool startMaximized(std::string_view application, std::string_view commandLine) override {
+        maximizedStarts.push_back({std::string(application), std::string(commandLine)});
+        return canStartMaximized;
     }
     intptr_t shellExecute(std::string_view verb, std::string_view file, std::string_view parameters,
                           std::string_view directory) override {
@@ -29,8 +34,9 @@ public:
     std::string executablePath() override { return ownPath; }
 
     // Answers.
-    std::string executableFor;
+    platform::ExecutableSearch executableSearch;
     bool canStartProcesses = true;
+    bool canStartMaximized = true;
     intptr_t shellExecuteResult = 42;
     std::string ownPath = "C:\\Program Files\\Tessmire\\tsviewer.exe";
 
@@ -38,8 +44,15 @@ public:
     struct ShellExecuteCall {
         std::string verb, file, parameters, directory;
     };
-    std::vector<std::string> findExecutableCalls;
+    struct FindExecutableCall {
+        std::string file, directory;
+    };
+    struct MaximizedStart {
+        std::string application, commandLine;
+    };
+    std::vector<FindExecutableCall> findExecutableCalls;
     std::vector<std::string> startedProcesses;
+    std::vector<MaximizedStart> maximizedStarts;
     std::vector<ShellExecuteCall> shellExecuteCalls;
     int associationNotices = 0;
 };

@@ -19,6 +19,7 @@
 #include "ui/line.h"
 #include "ui/list_box.h"
 #include "ui/picture_box.h"
+#include "ui/screen.h"
 #include "ui/scroll_bar.h"
 #include "ui_window_probe.h"
 
@@ -75,7 +76,7 @@ struct TestForm : ui::Form {
         barImage.setStretch(true);
         barImage.setPicture(twoBands());
         barImage.setToolTip("Image tip");
-        barImage.setHandPointer(true);
+        barImage.setMouseIcon(ui::PointerIcon::hand);
         glassLabel.move(3600, 150, 150, 150);  // over the image's right part
         glassLabel.setTransparent(true);
         glassLabel.setAutoSize(true);
@@ -451,7 +452,7 @@ TEST_F(Win32Backend, TooltipsCoverTheControlsThatHaveOneAndFollowThem) {
     EXPECT_TRUE(IsRectEmpty(&hidden));
 }
 
-TEST_F(Win32Backend, PointerIsTheHandOverHandControlsAndTheHourglassEverywhereWhileBusy) {
+TEST_F(Win32Backend, PointerIsTheHandOverHandControlsAndTheProgramsPointerEverywhereWhileSet) {
     const HWND bar = windowOf(form.bar);
     const auto handCursor = [] {
         const auto own =
@@ -472,12 +473,18 @@ TEST_F(Win32Backend, PointerIsTheHandOverHandControlsAndTheHourglassEverywhereWh
     EXPECT_EQ(hover(bar, pointOf(210, 15)), handCursor);
     EXPECT_NE(hover(bar, pointOf(150, 15)), handCursor);
 
-    form.setMousePointer(ui::Pointer::hourglass);
+    ui::screen().setMousePointer(ui::Pointer::hourglass);
     EXPECT_EQ(hover(bar, pointOf(210, 15)), wait);
     EXPECT_EQ(hover(windowOf(form.scroll), pointOf(5, 50)), wait);
     EXPECT_EQ(hover(windowOf(form), pointOf(300, 250)), wait);
-    form.setMousePointer(ui::Pointer::normal);
+    // The custom pointer shows its icon everywhere, over a scroll bar too.
+    ui::screen().setMouseIcon(ui::PointerIcon::hand);
+    ui::screen().setMousePointer(ui::Pointer::custom);
+    EXPECT_EQ(hover(windowOf(form), pointOf(300, 250)), handCursor);
+    EXPECT_EQ(hover(windowOf(form.scroll), pointOf(5, 50)), handCursor);
+    ui::screen().setMousePointer(ui::Pointer::normal);
     EXPECT_EQ(hover(bar, pointOf(210, 15)), handCursor);
+    EXPECT_NE(hover(windowOf(form), pointOf(300, 250)), handCursor);
 }
 
 TEST_F(Win32Backend, LeftOutOfTheTaskbarTheWindowHasAHiddenOwner) {

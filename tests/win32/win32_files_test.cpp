@@ -170,6 +170,17 @@ TEST_F(Win32FilesTest, RemoveOfAFileHeldOpenIsRefused) {
     EXPECT_TRUE(fs::exists(path));
 }
 
+TEST_F(Win32FilesTest, CreateEmptyMakesOrEmptiesAFile) {
+    const fs::path made = dir_ / L"\u00DCn\u00EFc\u00F8d\u00E9 \u0436.html";
+    const fs::path full = makeFile(L"full.html", FILE_ATTRIBUTE_NORMAL, "old content");
+    for (const fs::path& path : {made, full}) {
+        files_.createEmpty(utf8(path));
+        EXPECT_EQ(readFile(path), "") << utf8(path);
+    }
+    EXPECT_EQ(errorNumberOf([&] { files_.createEmpty(utf8(dir_ / L"missing" / L"a.html")); }),
+              base::error_number::pathNotFound);
+}
+
 TEST_F(Win32FilesTest, ListGivesEachMatchingNormalFileOnce) {
     makeFile(L"a.jpg");
     makeFile(L"b.jpeg");

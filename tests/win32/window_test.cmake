@@ -14,3 +14,12 @@ add_test(NAME stepping_end_to_end
          COMMAND ${CMAKE_SOURCE_DIR}/scripts/e2e-stepping.sh $<TARGET_FILE:tsviewer>
                  ${CMAKE_BINARY_DIR}/e2e-stepping)
 set_tests_properties(stepping_end_to_end PROPERTIES TIMEOUT 180)
+
+# Following the page's address end to end on a private X display, with our recorder as the
+# ".html" handler: the go button and Shift+Click on a page whose address holds blanks, quotes and
+# an option; the message when no browser is known; the about box, its link and a screenshot
+# (<build>/artifacts/about.png).
+add_test(NAME browser_end_to_end
+         COMMAND ${CMAKE_SOURCE_DIR}/scripts/e2e-browser.sh $<TARGET_FILE:tsviewer>
+                 $<TARGET_FILE:recorder> $<TARGET_FILE:about_box> ${CMAKE_BINARY_DIR})
+set_tests_properties(browser_end_to_end PROPERTIES TIMEOUT 180)

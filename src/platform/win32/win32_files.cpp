@@ -59,11 +59,19 @@ void Win32Files::remove(std::string_view path) {
     if (DeleteFileW(win32::utf8ToWide(path).c_str()) == FALSE) throwLastError();
 }
 
+void Win32Files::createEmpty(std::string_view path) {
+    const win32::ScopedFileHandle file(CreateFileW(win32::utf8ToWide(path).c_str(), GENERIC_WRITE,
+                                                   FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                                                   FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) throwLastError();
+}
+
 std::string Win32Files::tempFolder() {
-    std::array<char, MAX_PATH> buffer{};
-    GetTempPathA(static_cast<DWORD>(buffer.size()), buffer.data());
-    const std::string_view whole(buffer.data(), buffer.size());
-    return win32::ansiToUtf8(whole.substr(0, whole.find('\0')));
+    // The W-call: the A-call turns a user name outside the ANSI code page into '?'.
+    std::array<wchar_t, MAX_PATH> buffer{};
+    GetTempPathW(static_cast<DWORD>(buffer.size()), buffer.data());
+    const std::wstring_view whole(buffer.data(), buffer.size());
+    return win32::wideToUtf8(whole.substr(0, whole.find(L'\0')));
 }
 
 std::vector<std::string> Win32Files::list(std::string_view folder, std::string_view patterns) {

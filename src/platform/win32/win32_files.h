@@ -12,8 +12,9 @@ public:
     bool anyEntry(std::string_view path) override;
     void copy(std::string_view from, std::string_view to) override;
     void remove(std::string_view path) override;
-    // GetTempPathA is the one ANSI call here: the folder is returned as it gives
-    // it, converted to UTF-8. A path that does not fit 260 characters gives "".
+    void createEmpty(std::string_view path) override;
+    // GetTempPathW, converted to UTF-8. A path that does not fit 260 characters
+    // gives "".
     std::string tempFolder() override;
     // Searches folder + "\" + pattern for each pattern in turn; a file that
     // matches several patterns is listed once, where it was first found.

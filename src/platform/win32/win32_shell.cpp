@@ -1,6 +1,8 @@
 #include "platform/win32/win32_shell.h"
 
+// <windows.h> must come before the shell headers.
 #include <windows.h>
+
 #include <shellapi.h>
 #include <shlobj.h>
 
@@ -11,19 +13,12 @@
 
 namespace platform {
 
-namespace {
-
-// Shell calls answer with a number above 32 when they succeed.
-constexpr intptr_t shellSuccessAbove = 32;
-
-}  // namespace
-
-std::string Win32Shell::findExecutable(std::string_view file) {
-    char found[MAX_PATH] = {};
-    const auto result = reinterpret_cast<intptr_t>(
-        FindExecutableA(win32::utf8ToAnsi(file).c_str(), nullptr, found));
-    if (result <= shellSuccessAbove) return {};
-    return win32::ansiToUtf8(found);
+ExecutableSearch Win32Shell::findExecutable(std::string_view file, std::string_view directory) {
+    // The whole buffer is handed back, so callers see what the call left beyond the path.
+    std::wstring found(MAX_PATH, L' ');
+    const auto result = reinterpret_cast<intptr_t>(FindExecutableW(
+        win32::utf8ToWide(file).c_str(), win32::utf8ToWide(directory).c_str(), found.data()));
+    return {result, win32::wideToUtf8(found)};
 }
 
 bool Win32Shell::startProcess(std::string_view commandLine) {
@@ -44,12 +39,30 @@ bool Win32Shell::startProcess(std::string_view commandLine) {
     return true;
 }
 
+bool Win32Shell::startMaximized(std::string_view application, std::string_view commandLine) {
+    const std::wstring program = win32::utf8ToWide(application);
+    // CreateProcessW may write into the command line, so it gets its own copy.
+    std::wstring command = win32::utf8ToWide(commandLine);
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWMAXIMIZED;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE,
+                        NORMAL_PRIORITY_CLASS, nullptr, nullptr, &startup, &process)) {
+        return false;
+    }
+    const win32::ScopedKernelHandle processHandle(process.hProcess);
+    const win32::ScopedKernelHandle threadHandle(process.hThread);
+    return static_cast<bool>(processHandle);
+}
+
 intptr_t Win32Shell::shellExecute(std::string_view verb, std::string_view file,
                                   std::string_view parameters, std::string_view directory) {
-    return reinterpret_cast<intptr_t>(ShellExecuteA(
-        nullptr, win32::utf8ToAnsi(verb).c_str(), win32::utf8ToAnsi(file).c_str(),
-        win32::utf8ToAnsi(parameters).c_str(), win32::utf8ToAnsi(directory).c_str(),
-        SW_SHOWNORMAL));
+    return reinterpret_cast<intptr_t>(
+        ShellExecuteA(nullptr, win32::utf8ToAnsi(verb).c_str(), win32::utf8ToAnsi(file).c_str(),
+                      win32::utf8ToAnsi(parameters).c_str(), win32::utf8ToAnsi(directory).c_str(),
+                      SW_SHOWNORMAL));
 }
 
 void Win32Shell::notifyAssociationChanged() {
@@ -59,8 +72,8 @@ void Win32Shell::notifyAssociationChanged() {
 std::string Win32Shell::executablePath() {
     std::vector<wchar_t> buffer(MAX_PATH);
     for (;;) {
-        const DWORD length = GetModuleFileNameW(nullptr, buffer.data(),
-                                                static_cast<DWORD>(buffer.size()));
+        const DWORD length =
+            GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
         if (length == 0) return {};
         if (length < buffer.size()) return win32::wideToUtf8({buffer.data(), length});
         buffer.resize(buffer.size() * 2);

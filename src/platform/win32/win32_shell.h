@@ -7,10 +7,11 @@ namespace platform {
 // The shell through shell32 and kernel32.
 class Win32Shell : public Shell {
 public:
-    std::string findExecutable(std::string_view file) override;
+    ExecutableSearch findExecutable(std::string_view file, std::string_view directory) override;
     bool startProcess(std::string_view commandLine) override;
-    intptr_t shellExecute(std::string_view verb, std::string_view file,
-                          std::string_view parameters, std::string_view directory) override;
+    bool startMaximized(std::string_view application, std::string_view commandLine) override;
+    intptr_t shellExecute(std::string_view verb, std::string_view file, std::string_view parameters,
+                          std::string_view directory) override;
     void notifyAssociationChanged() override;
     std::string executablePath() override;
 };

@@ -5,10 +5,13 @@
 #include <memory>
 #include <utility>
 
+#include "base/rounding.h"
 #include "ui/win32/box_window.h"
+#include "ui/win32/button_peer.h"
 #include "ui/win32/drawn_peers.h"
 #include "ui/win32/form_window.h"
 #include "ui/win32/gdi_handles.h"
+#include "ui/win32/screen_peer.h"
 #include "ui/win32/scroll_bar_peer.h"
 
 namespace ui::win32 {
@@ -42,7 +45,8 @@ void attachPeer(ContainerWindow& parent, Control& control) {
         attachBox<FrameWindow>(parent, *frame);
     } else if (!attachAs<LabelPeer, Label>(parent, control) &&
                !attachAs<ImagePeer, Image>(parent, control) &&
-               !attachAs<LinePeer, Line>(parent, control)) {
+               !attachAs<LinePeer, Line>(parent, control) &&
+               !attachAs<ButtonPeer, CommandButton>(parent, control)) {
         // List boxes and file lists are data: no peer.
         attachAs<ScrollBarPeer, FlatScrollBar>(parent, control);
     }
@@ -50,6 +54,15 @@ void attachPeer(ContainerWindow& parent, Control& control) {
 
 void attachChildren(ContainerWindow& window) {
     for (Control* child : window.container().children()) attachPeer(window, *child);
+}
+
+// Drops the peers of a container's controls, innermost first, while the
+// window they were made for (and the context they share) still exists.
+void detachChildren(const Container& container) {
+    for (Control* child : container.children()) {
+        if (const auto* box = dynamic_cast<const Container*>(child)) detachChildren(*box);
+        child->setPeer(nullptr);
+    }
 }
 
 FormWindow* formWindowOf(const Form& form) { return dynamic_cast<FormWindow*>(form.peer()); }
@@ -68,9 +81,28 @@ ScreenScale screenScale() {
     return {twipsPerInch / dpiX, twipsPerInch / dpiY};
 }
 
+WindowOptions designWindowOptions(const Form& form) {
+    const ScreenScale scale = screenScale();
+    WindowOptions options;
+    options.clientWidth = base::roundTo<int32_t>(form.designWidthTwips() / scale.twipsPerPixelX);
+    options.clientHeight = base::roundTo<int32_t>(form.designHeightTwips() / scale.twipsPerPixelY);
+    options.mainWindow = false;
+    return options;
+}
+
+void attachScreen() {
+    // Made once, on first use; it detaches itself when the program ends.
+    static ScreenPeer screenPeer;
+}
+
 void createWindow(Form& form, const WindowOptions& options) {
     INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&classes);
+    attachScreen();
+    // A form shown again after it was closed: the old peers go before the
+    // new window replaces the old one's context.
+    detachChildren(form);
+    form.setPeer(nullptr);
 
     const ScreenScale screen = screenScale();
     form.backendSetScreenMetrics(screen.twipsPerPixelX, screen.twipsPerPixelY);

@@ -1,7 +1,7 @@
 #pragma once
 // The toolkit on Win32: a form becomes a top-level window, its frames,
-// picture boxes and scroll bars child windows, and its labels, images and
-// lines are drawn by the window of their container (list boxes are data
+// picture boxes, scroll bars and buttons child windows, and its labels, images
+// and lines are drawn by the window of their container (list boxes are data
 // only). Every property change of a control shows on screen before the
 // setter returns; the user's actions come back as the controls' events.
 //
@@ -30,6 +30,14 @@ struct WindowOptions {
 
 // The screen's twips per pixel, from its DPI (1440 / DPI).
 ScreenScale screenScale();
+
+// Options for a window of the form's design size on this screen; not the
+// main window.
+WindowOptions designWindowOptions(const Form& form);
+
+// Puts the program's screen (ui::screen: the application-wide pointer, forms
+// shown with Form::show) on this backend; createWindow does it too.
+void attachScreen();
 
 // Makes the window of `form` and a peer for each of its controls, sets the
 // form's screen metrics and fires its Resize with the client size. The window

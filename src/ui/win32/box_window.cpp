@@ -1,11 +1,16 @@
 #include "ui/win32/box_window.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <string>
 #include <utility>
+
+#include "platform/win32/text_conv.h"
 
 #include "ui/win32/backend_context.h"
 #include "ui/win32/gdi_handles.h"
 #include "ui/win32/keyboard_to_form.h"
+#include "ui/win32/label_text.h"
 #include "ui/win32/picture_paint.h"
 
 namespace ui::win32 {
@@ -102,6 +107,39 @@ LRESULT BoxWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void FrameWindow::paintBackground(HDC dc, const RECT& area) {
     fillRect(dc, area, frame_.backColor());
+    if (frame_.bordered()) paintBorder(dc);
+}
+
+void FrameWindow::paintBorder(HDC dc) const {
+    // A bordered frame lies inside its container, so its window is all of it.
+    RECT box{};
+    GetClientRect(hwnd(), &box);
+    const ScopedFont font = createFont(frame_.font(), context().screen().twipsPerPixelY);
+    const SelectedObject selected(dc, font.get());
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    // The border runs through the middle of the caption's line.
+    RECT border = box;
+    border.top += metrics.tmHeight / 2;
+    DrawEdge(dc, &border, EDGE_ETCHED, BF_RECT);
+
+    const std::wstring caption = platform::win32::utf8ToWide(frame_.caption());
+    if (caption.empty()) return;
+    RECT text{};
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
+              DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    // Set into the top edge, an average character in from the left.
+    const LONG indent = metrics.tmAveCharWidth;
+    const LONG gap = std::max(LONG{1}, metrics.tmAveCharWidth / 3);
+    const RECT cleared{box.left + indent - gap, box.top, box.left + indent + text.right + gap,
+                       box.top + metrics.tmHeight};
+    fillRect(dc, cleared, frame_.backColor());
+    RECT place{box.left + indent, box.top, box.left + indent + text.right,
+               box.top + metrics.tmHeight};
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &place,
+              DT_SINGLELINE | DT_NOPREFIX);
 }
 
 void PictureBoxWindow::paintBackground(HDC dc, const RECT& area) {

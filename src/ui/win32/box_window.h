@@ -38,13 +38,15 @@ private:
     ChildWindowState state_;
 };
 
-// A frame: its background colour beneath its children.
+// A frame: its background colour beneath its children, and for a bordered
+// frame an etched border with the caption set into its top edge.
 class FrameWindow final : public BoxWindow {
 public:
     FrameWindow(ContainerWindow& parent, Frame& frame) : BoxWindow(parent, frame), frame_(frame) {}
 
 private:
     void paintBackground(HDC dc, const RECT& area) override;
+    void paintBorder(HDC dc) const;
     const Frame& frame_;
 };
 

@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <climits>
 
+#include "ui/screen.h"
 #include "ui/win32/backend_context.h"
+#include "ui/win32/button_peer.h"
 #include "ui/win32/gdi_handles.h"
 #include "ui/win32/peers.h"
 #include "ui/win32/scroll_bar_peer.h"
@@ -111,6 +113,9 @@ LRESULT ContainerWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lPara
         case WM_HSCROLL:
         case WM_VSCROLL:
             onScroll(reinterpret_cast<HWND>(lParam), LOWORD(wParam), HIWORD(wParam));
+            return 0;
+        case WM_COMMAND:
+            if (HIWORD(wParam) == BN_CLICKED) onButtonClicked(reinterpret_cast<HWND>(lParam));
             return 0;
         default:
             break;
@@ -219,17 +224,37 @@ void ContainerWindow::onMouseMove(WPARAM keys, POINT point) {
 }
 
 bool ContainerWindow::onSetCursor(HWND over, UINT hitTest) {
-    if (context_.form().mousePointer() == Pointer::hourglass) {
-        SetCursor(LoadCursorA(nullptr, IDC_WAIT));
-        return true;
+    // The application-wide pointer first, over every part of every window.
+    const Screen& screen = ui::screen();
+    switch (screen.mousePointer()) {
+        case Pointer::hourglass:
+            SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+            return true;
+        case Pointer::custom:
+            SetCursor(screen.mouseIcon() == PointerIcon::hand ? context_.handCursor()
+                                                              : LoadCursorA(nullptr, IDC_ARROW));
+            return true;
+        case Pointer::normal:
+            break;
     }
     if (hitTest != HTCLIENT || over != hwnd()) return false;
     POINT point{};
     GetCursorPos(&point);
     ScreenToClient(hwnd(), &point);
-    if (!controlAt(point).handPointer()) return false;
+    if (controlAt(point).mouseIcon() != PointerIcon::hand) return false;
     SetCursor(context_.handCursor());
     return true;
+}
+
+void ContainerWindow::onButtonClicked(HWND button) {
+    if (!button) return;
+    for (Control* child : container_.children()) {
+        auto* peer = dynamic_cast<ButtonPeer*>(child->peer());
+        if (peer && peer->window() == button) {
+            peer->clicked();
+            return;
+        }
+    }
 }
 
 void ContainerWindow::onScroll(HWND bar, int code, int thumbPosition) {

@@ -2,7 +2,8 @@
 // The window of a container (the form, a frame, a picture box): it paints its
 // background and the controls drawn in it, in z-order, routes the mouse to
 // the topmost of them under the pointer (or to itself), shows the pointer each
-// asks for, and passes its scroll bars' messages to them.
+// asks for (unless the application-wide pointer overrides them all), and
+// passes its scroll bars' and buttons' messages to them.
 //
 // Coordinates: the container's own pixels are its scale converted to pixels,
 // from its top-left corner. Its window may show only a part of them (a picture
@@ -55,6 +56,7 @@ private:
     void onMouseMove(WPARAM keys, POINT point);
     bool onSetCursor(HWND over, UINT hitTest);
     void onScroll(HWND bar, int code, int thumbPosition);
+    void onButtonClicked(HWND button);
 
     BackendContext& context_;
     Container& container_;

@@ -110,17 +110,8 @@ void FormWindow::captionChanged() {
     SetWindowTextW(hwnd(), platform::win32::utf8ToWide(form_.caption()).c_str());
 }
 
-void FormWindow::pointerChanged() {
-    if (!hwnd()) return;
-    POINT point{};
-    GetCursorPos(&point);
-    const HWND under = WindowFromPoint(point);
-    if (!under || GetAncestor(under, GA_ROOT) != hwnd()) return;
-    // Busy work sends no WM_SETCURSOR, so the pointer changes now.
-    const auto hitTest =
-        static_cast<WORD>(SendMessageW(under, WM_NCHITTEST, 0, MAKELPARAM(point.x, point.y)));
-    SendMessageW(under, WM_SETCURSOR, reinterpret_cast<WPARAM>(under),
-                 MAKELPARAM(hitTest, WM_MOUSEMOVE));
+void FormWindow::close() {
+    if (hwnd()) SendMessageW(hwnd(), WM_CLOSE, 0, 0);
 }
 
 void FormWindow::showInTaskbarChanged() {

@@ -1,7 +1,6 @@
 #pragma once
 // The form's top-level window: its frame, its client area (the container of
-// the form's controls), its keys, the screen-wide pointer and its place in
-// the taskbar.
+// the form's controls), its keys and its place in the taskbar.
 //
 // Keys: every key message of the form's windows ends here (child windows pass
 // theirs on and hand the keyboard focus back), so KeyDown and KeyUp fire
@@ -51,8 +50,9 @@ public:
     void changed(Change what) override;
     void setOuterSize(int32_t widthTwips, int32_t heightTwips) override;
     void captionChanged() override;
-    void pointerChanged() override;
     void showInTaskbarChanged() override;
+    bool isOpen() const override { return hwnd() != nullptr; }
+    void close() override;
 
 private:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -24,27 +24,31 @@ ScopedFont createFont(const Font& font, double twipsPerPixel) {
     const auto height = static_cast<int>(base::roundHalfEven(font.points * dpi / pointsPerInch));
     const std::wstring face = platform::win32::utf8ToWide(font.name);
     return ScopedFont(CreateFontW(-height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL,
-                                  font.italic ? TRUE : FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                  DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
+                                  font.italic ? TRUE : FALSE, font.underline ? TRUE : FALSE, FALSE,
+                                  DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                  DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
 }
 
 int borderThickness(const Label& label) { return label.bordered() ? sunkenBorder : 0; }
 
 SIZE measureLabel(const Label& label, HFONT font) {
+    // Measured on the kind of DC labels are painted on (a memory DC): a
+    // screen DC may lay text out a few pixels narrower, cutting off its end.
     const WindowDc screen(nullptr);
-    const SelectedObject selected(screen.get(), font);
+    const ScopedMemoryDc memory(CreateCompatibleDC(screen.get()));
+    const HDC dc = memory ? memory.get() : screen.get();
+    const SelectedObject selected(dc, font);
     const std::wstring text = platform::win32::utf8ToWide(label.caption());
     SIZE size{};
     if (!text.empty()) {
         RECT bounds{};
-        DrawTextW(screen.get(), text.c_str(), static_cast<int>(text.size()), &bounds,
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &bounds,
                   textFormat | DT_CALCRECT);
         size.cx = bounds.right - bounds.left;
     }
     // An empty caption still takes a line's height.
     TEXTMETRICW metrics{};
-    GetTextMetricsW(screen.get(), &metrics);
+    GetTextMetricsW(dc, &metrics);
     size.cy = metrics.tmHeight;
     const int border = borderThickness(label);
     size.cx += 2 * border;
@@ -60,7 +64,7 @@ void drawLabel(HDC dc, const Label& label, HFONT font, const RECT& rect) {
     if (text.empty()) return;
     const SelectedObject selected(dc, font);
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, label.foreColor());
+    SetTextColor(dc, colorRef(label.foreColor()));
     const UINT alignment = label.alignment() == Alignment::center ? DT_CENTER : DT_LEFT;
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &inside, textFormat | alignment);
 }

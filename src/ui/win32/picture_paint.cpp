@@ -51,8 +51,13 @@ void stretchPicture(HDC dc, const base::Bitmap& picture, const RECT& target, con
                   picture.data(), &whole, DIB_RGB_COLORS, SRCCOPY);
 }
 
-void fillRect(HDC dc, const RECT& rect, COLORREF color) {
-    const ScopedBrush brush(CreateSolidBrush(color));
+COLORREF colorRef(Color color) {
+    constexpr Color systemColor = 0x80000000;
+    return (color & systemColor) ? GetSysColor(static_cast<int>(color & 0xFF)) : color;
+}
+
+void fillRect(HDC dc, const RECT& rect, Color color) {
+    const ScopedBrush brush(CreateSolidBrush(colorRef(color)));
     FillRect(dc, &rect, brush.get());
 }
 

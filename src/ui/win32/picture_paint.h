@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "base/bitmap.h"
+#include "ui/types.h"
 
 namespace ui::win32 {
 
@@ -19,7 +20,10 @@ void drawPictureBand(HDC dc, const base::Bitmap& picture, int x, int y, int64_t 
 // Stretches the part `source` of the picture (in its pixels) over `target`.
 void stretchPicture(HDC dc, const base::Bitmap& picture, const RECT& target, const RECT& source);
 
-// Fills a rectangle with a colour (0x00BBGGRR).
-void fillRect(HDC dc, const RECT& rect, COLORREF color);
+// The colour to draw with: a system colour resolved, any other as it is.
+COLORREF colorRef(Color color);
+
+// Fills a rectangle with a colour (0x00BBGGRR, or a system colour).
+void fillRect(HDC dc, const RECT& rect, Color color);
 
 }  // namespace ui::win32

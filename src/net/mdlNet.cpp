@@ -14,20 +14,20 @@ std::string browserPath;
 namespace {
 
 // The shell's lookup found a program when its result is at least this.
-constexpr int32_t kFound = 32;
+constexpr int32_t foundAtLeast = 32;
 
-constexpr std::string_view kProbeName = "dummy.html";
+constexpr std::string_view probeName = "dummy.html";
 
 struct BrowserOptions {
     std::string_view executable;
     std::string_view options;
 };
-constexpr std::array<BrowserOptions, 3> kBrowserOptions = {{
+constexpr std::array<BrowserOptions, 3> knownBrowsers = {{
     {"iexplore.exe", " -nohome "},
     {"netscape.exe", " "},
     {"netscp.exe", " -url "},
 }};
-constexpr std::string_view kDefaultOptions = " ";
+constexpr std::string_view defaultOptions = " ";
 
 // Deletes the probe file when the search is over, whatever happened; a probe
 // that cannot be deleted is left behind rather than failing the search.
@@ -65,17 +65,17 @@ int32_t toResultCode(intptr_t result) {
 std::string getTempFolder(platform::Files& files) { return files.tempFolder(); }
 
 bool openBrowser(platform::Files& files, platform::Shell& shell, std::string_view address) {
-    int32_t resultCode = kFound;
+    int32_t resultCode = foundAtLeast;
     if (browserPath.empty()) browserPath = findBrowser(files, shell, resultCode);
-    if (resultCode < kFound) return false;
+    if (resultCode < foundAtLeast) return false;
     const std::string commandLine = getBrowserOptions(browserPath) + browserArgument(address);
     return shell.startMaximized(browserPath, commandLine);
 }
 
 std::string findBrowser(platform::Files& files, platform::Shell& shell, int32_t& resultCode) {
     const std::string folder = getTempFolder(files);
-    const ProbeFile probe(files, folder + std::string(kProbeName));
-    const platform::ExecutableSearch search = shell.findExecutable(kProbeName, folder);
+    const ProbeFile probe(files, folder + std::string(probeName));
+    const platform::ExecutableSearch search = shell.findExecutable(probeName, folder);
     resultCode = toResultCode(search.resultCode);
     return trimAtNul(search.buffer);
 }
@@ -85,12 +85,12 @@ std::string getBrowserOptions(std::string_view executablePath) {
     std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) {
         return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
     });
-    for (const BrowserOptions& browser : kBrowserOptions) {
+    for (const BrowserOptions& browser : knownBrowsers) {
         if (lower.find(browser.executable) != std::string::npos) {
             return std::string(browser.options);
         }
     }
-    return std::string(kDefaultOptions);
+    return std::string(defaultOptions);
 }
 
 // The address comes from a file's IPTC record, which anyone can write. Left as

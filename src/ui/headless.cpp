@@ -28,10 +28,7 @@ void resizeClient(Form& form, int32_t clientWidth, int32_t clientHeight) {
 void show(Form& form) { resizeClient(form, form.clientWidth(), form.clientHeight()); }
 
 void showHeadless(Form& form) {
-    if (auto* open = dynamic_cast<HeadlessFormPeer*>(form.peer()); open && open->isOpen()) {
-        ++open->timesBroughtToFront;
-        return;
-    }
+    if (form.isOpen()) return;
     attachHeadless(form, static_cast<int32_t>(form.designWidthTwips() / form.twipsPerPixelX()),
                    static_cast<int32_t>(form.designHeightTwips() / form.twipsPerPixelY()));
 }

@@ -23,9 +23,6 @@ public:
     bool isOpen() const override { return open_; }
     void close() override { open_ = false; }
 
-    // How often show() found the window open and brought it to the front.
-    int timesBroughtToFront = 0;
-
 private:
     Form& form_;
     bool open_ = true;
@@ -42,8 +39,7 @@ void minimize(Form& form);
 void show(Form& form);
 
 // What Form::show does without a backend: attaches the headless backend with
-// the form's design size when the form has no open window, else counts the
-// window brought to the front.
+// the form's design size when the form has no open window.
 void showHeadless(Form& form);
 
 }  // namespace ui

@@ -66,20 +66,6 @@ TEST(BrowserOptionsTest, ChosenByTheLowerCasedExecutableNameFirstMatchWinning) {
     }
 }
 
-TEST(BrowserOptionsTest, TrimAtNulKeepsWhatComesBeforeTheFirstNul) {
-    using namespace std::string_literals;
-    const struct {
-        std::string text, expected;
-    } cases[] = {
-        {"", ""},
-        {"C:\\web.exe", "C:\\web.exe"},
-        {"C:\\web.exe\0   \0x"s, "C:\\web.exe"},
-        {"\0C:\\web.exe"s, ""},
-        {"    ", "    "},
-    };
-    for (const auto& c : cases) EXPECT_EQ(mdlNet::trimAtNul(c.text), c.expected) << c.text;
-}
-
 TEST_F(BrowserLauncherTest, CommandLineIsTheOptionsFollowedByTheAddress) {
     const struct {
         const char* browser;
@@ -88,7 +74,6 @@ TEST_F(BrowserLauncherTest, CommandLineIsTheOptionsFollowedByTheAddress) {
     } cases[] = {
         {"C:\\Browsers\\web.exe", "x", " x"},
         {"C:\\IE\\IEXPLORE.EXE", "http://a.org/", " -nohome http://a.org/"},
-        {"C:\\IE\\IEXPLORE.EXE", "-x y", " -nohome %2Dx%20y"},
     };
     for (const auto& c : cases) {
         mdlNet::browserPath.clear();
@@ -171,13 +156,10 @@ TEST_F(BrowserLauncherTest, TheAddressReachesTheBrowserAsExactlyOneArgument) {
         // Normal addresses arrive as they are.
         {"https://example.org/a?b=c&d=%20#x", "https://example.org/a?b=c&d=%20#x"},
         {"http://example.org/caf\xC3\xA9\\x-y/z", "http://example.org/caf\xC3\xA9\\x-y/z"},
-        {"C:\\pages\\a b.html", "C:\\pages\\a%20b.html"},
         // What would end the argument or start another one.
         {"http://a.org/ -new-window", "http://a.org/%20-new-window"},
         {"http://a.org/\t/x", "http://a.org/%09/x"},
-        {"http://a.org/\" --foo=bar", "http://a.org/%22%20--foo=bar"},
-        {"\"http://a.org/\"", "%22http://a.org/%22"},
-        {"http://a.org/\\\" x", "http://a.org/\\%22%20x"},
+        {"http://a.org/\\\" --foo=bar", "http://a.org/\\%22%20--foo=bar"},
         {"http://a.org/\r\n-x", "http://a.org/%0D%0A-x"},
         {"http://a.org/\0 x"s, "http://a.org/%00%20x"},
         {"http://a.org/\x1F\x7F", "http://a.org/%1F%7F"},

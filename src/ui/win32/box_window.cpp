@@ -23,15 +23,7 @@ constexpr WindowClass boxClass{L"TessmireBox"};
 
 BoxWindow::BoxWindow(ContainerWindow& parent, Container& box)
     : ContainerWindow(parent.context(), box), parent_(parent), state_(wantedState(box, parent)) {
-    WindowArgs args;
-    args.style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | (state_.shown ? WS_VISIBLE : 0);
-    const PixelRect& rect = state_.placement.window;
-    args.x = static_cast<int>(rect.left);
-    args.y = static_cast<int>(rect.top);
-    args.width = static_cast<int>(rect.width);
-    args.height = static_cast<int>(rect.height);
-    args.parent = parent.hwnd();
-    create(boxClass, args);
+    create(boxClass, childWindowArgs(state_, parent.hwnd(), WS_CLIPCHILDREN | WS_CLIPSIBLINGS));
     bringToTop(hwnd());
     if (!box.toolTip().empty()) context().tooltips().addWindow(hwnd(), box.toolTip());
 }

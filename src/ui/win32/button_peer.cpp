@@ -11,15 +11,8 @@ namespace ui::win32 {
 
 ButtonPeer::ButtonPeer(ContainerWindow& container, CommandButton& button)
     : container_(container), button_(button), state_(wantedState(button, container)) {
-    WindowArgs args;
-    args.style =
-        WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP | BS_PUSHBUTTON | (state_.shown ? WS_VISIBLE : 0);
-    const PixelRect& rect = state_.placement.window;
-    args.x = static_cast<int>(rect.left);
-    args.y = static_cast<int>(rect.top);
-    args.width = static_cast<int>(rect.width);
-    args.height = static_cast<int>(rect.height);
-    args.parent = container.hwnd();
+    const WindowArgs args =
+        childWindowArgs(state_, container.hwnd(), WS_CLIPSIBLINGS | WS_TABSTOP | BS_PUSHBUTTON);
     window_.create(L"BUTTON", args, [this](UINT message, WPARAM wParam, LPARAM lParam) {
         return filter(message, wParam, lParam);
     });

@@ -11,6 +11,18 @@ ChildWindowState wantedState(const Control& control, const ContainerWindow& cont
     return state;
 }
 
+WindowArgs childWindowArgs(const ChildWindowState& state, HWND parent, DWORD style) {
+    WindowArgs args;
+    args.style = WS_CHILD | style | (state.shown ? WS_VISIBLE : 0);
+    const PixelRect& rect = state.placement.window;
+    args.x = static_cast<int>(rect.left);
+    args.y = static_cast<int>(rect.top);
+    args.width = static_cast<int>(rect.width);
+    args.height = static_cast<int>(rect.height);
+    args.parent = parent;
+    return args;
+}
+
 void applyState(HWND window, const ChildWindowState& before, const ChildWindowState& after,
                 UINT extraFlags) {
     if (!window || before == after) return;

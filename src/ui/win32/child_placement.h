@@ -6,6 +6,7 @@
 
 #include "ui/control.h"
 #include "ui/win32/units.h"
+#include "ui/win32/window_base.h"
 
 namespace ui::win32 {
 
@@ -23,6 +24,10 @@ ChildWindowState wantedState(const Control& control, const ContainerWindow& cont
 // system only for what changed. `extraFlags` are added to SetWindowPos's.
 void applyState(HWND window, const ChildWindowState& before, const ChildWindowState& after,
                 UINT extraFlags = 0);
+
+// How to make the window of a child in that state: at its place in `parent`,
+// visible when it is shown, with `style` added to WS_CHILD.
+WindowArgs childWindowArgs(const ChildWindowState& state, HWND parent, DWORD style);
 
 // Puts a new child window on top of its siblings: the container's children
 // are made in z-order, first at the bottom, and the system puts new windows

@@ -10,16 +10,9 @@ namespace ui::win32 {
 
 ScrollBarPeer::ScrollBarPeer(ContainerWindow& container, FlatScrollBar& bar)
     : container_(container), bar_(bar), state_(wantedState(bar, container)) {
-    WindowArgs args;
-    args.style = WS_CHILD | WS_CLIPSIBLINGS |
-                 (bar.orientation() == Orientation::vertical ? SBS_VERT : SBS_HORZ) |
-                 (state_.shown ? WS_VISIBLE : 0);
-    const PixelRect& rect = state_.placement.window;
-    args.x = static_cast<int>(rect.left);
-    args.y = static_cast<int>(rect.top);
-    args.width = static_cast<int>(rect.width);
-    args.height = static_cast<int>(rect.height);
-    args.parent = container.hwnd();
+    const WindowArgs args = childWindowArgs(
+        state_, container.hwnd(),
+        WS_CLIPSIBLINGS | (bar.orientation() == Orientation::vertical ? SBS_VERT : SBS_HORZ));
     window_.create(L"SCROLLBAR", args, [this](UINT message, WPARAM wParam, LPARAM lParam) {
         return filter(message, wParam, lParam);
     });

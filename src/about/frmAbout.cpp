@@ -59,6 +59,10 @@ void frmAbout::buildControls() {
         line.label.setFont(line.font);
         line.label.setCaption(std::string(line.caption));
     }
+    // The link takes the frame's width rather than its text's: Wine may draw
+    // a caption a few pixels wider than it measures it, cutting off its end.
+    Label2.setAutoSize(false);
+    Label2.move(240, 1560, 4800, 255);
     Label2.setForeColor(linkBlue);
     Label2.setMouseIcon(ui::PointerIcon::hand);
     Label2.setToolTip("Open the web site in your browser");

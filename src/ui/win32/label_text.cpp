@@ -32,23 +32,19 @@ ScopedFont createFont(const Font& font, double twipsPerPixel) {
 int borderThickness(const Label& label) { return label.bordered() ? sunkenBorder : 0; }
 
 SIZE measureLabel(const Label& label, HFONT font) {
-    // Measured on the kind of DC labels are painted on (a memory DC): a
-    // screen DC may lay text out a few pixels narrower, cutting off its end.
     const WindowDc screen(nullptr);
-    const ScopedMemoryDc memory(CreateCompatibleDC(screen.get()));
-    const HDC dc = memory ? memory.get() : screen.get();
-    const SelectedObject selected(dc, font);
+    const SelectedObject selected(screen.get(), font);
     const std::wstring text = platform::win32::utf8ToWide(label.caption());
     SIZE size{};
     if (!text.empty()) {
         RECT bounds{};
-        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &bounds,
+        DrawTextW(screen.get(), text.c_str(), static_cast<int>(text.size()), &bounds,
                   textFormat | DT_CALCRECT);
         size.cx = bounds.right - bounds.left;
     }
     // An empty caption still takes a line's height.
     TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
+    GetTextMetricsW(screen.get(), &metrics);
     size.cy = metrics.tmHeight;
     const int border = borderThickness(label);
     size.cx += 2 * border;

@@ -47,7 +47,6 @@ void frmAbout::buildControls() {
         {Label1[0], 240, 330, arial(16, true), "Tessmire"},
         {lblVersion, 240, 840, arial(9), "Version "},
         {Label1[1], 240, 1110, arial(9), "The viewer for page images of the web."},
-        {Label2, 240, 1560, {"Arial", 9, false, false, true}, siteAddress},
         {Label1[2], 240, 330, arial(8), "This program is protected by copyright law."},
         {Label1[3], 240, 600, arial(8), "Copying or passing it on, whole or in part,"},
         {Label1[4], 240, 870, arial(8), "without the maker's permission is not allowed."},
@@ -61,8 +60,10 @@ void frmAbout::buildControls() {
     }
     // The link takes the frame's width rather than its text's: Wine may draw
     // a caption a few pixels wider than it measures it, cutting off its end.
-    Label2.setAutoSize(false);
     Label2.move(240, 1560, 4800, 255);
+    Label2.setTransparent(true);
+    Label2.setFont({"Arial", 9, false, false, true});
+    Label2.setCaption(std::string(siteAddress));
     Label2.setForeColor(linkBlue);
     Label2.setMouseIcon(ui::PointerIcon::hand);
     Label2.setToolTip("Open the web site in your browser");

@@ -119,6 +119,12 @@ public:
     // none, the one message when the browser cannot be started.
     void openShownAddress();
 
+    // Printing (print/print_picture.cpp): the printer dialog, then the shown
+    // picture printed with the page's title and address when the bar shows.
+    void printPicture();
+    // Remembers the dialog's orientation, colour, paper size and quality.
+    void savePrintSettings(const platform::PrinterDialog& dialog);
+
     // Layout (view/layout.cpp).
     void layoutWindow();
     void Form_Resize();

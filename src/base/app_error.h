@@ -28,9 +28,12 @@ inline constexpr int32_t pathFileAccess = 75;
 inline constexpr int32_t pathNotFound = 76;
 inline constexpr int32_t typeMismatch = 13;
 inline constexpr int32_t overflow = 6;
+inline constexpr int32_t divisionByZero = 11;
 inline constexpr int32_t outOfMemory = 7;
 inline constexpr int32_t invalidPropertyValue = 380;
 inline constexpr int32_t invalidPicture = 481;
+inline constexpr int32_t printerError = 482;
+inline constexpr int32_t printerUnavailable = 484;
 inline constexpr int32_t dialogCancelled = 32755;
 }  // namespace error_number
 

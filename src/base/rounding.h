@@ -26,4 +26,11 @@ Int roundTo(double value) {
     return static_cast<Int>(rounded);
 }
 
+// numerator / denominator; raises division by zero (11) when the denominator
+// is 0, as the program's arithmetic does, instead of going on with infinity.
+inline double quotient(double numerator, double denominator) {
+    if (denominator == 0) throw AppError(error_number::divisionByZero, "Division by zero");
+    return numerator / denominator;
+}
+
 }  // namespace base

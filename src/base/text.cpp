@@ -1,5 +1,10 @@
 #include "base/text.h"
 
+#include <cmath>
+#include <cstdlib>
+
+#include "base/app_error.h"
+
 namespace base {
 
 double leadingNumber(std::string_view text) {
@@ -20,6 +25,21 @@ double leadingNumber(std::string_view text) {
         }
     }
     return sign * value;
+}
+
+
+double textToNumber(std::string_view text) {
+    const size_t first = text.find_first_not_of(" \t");
+    const size_t last = text.find_last_not_of(" \t");
+    if (first != std::string_view::npos) {
+        const std::string number(text.substr(first, last - first + 1));
+        // strtod alone would also take hexadecimal, "inf" and "nan".
+        const bool plain = number.find_first_not_of("+-.0123456789eE") == std::string::npos;
+        char* end = nullptr;
+        const double value = std::strtod(number.c_str(), &end);
+        if (plain && end == number.c_str() + number.size() && std::isfinite(value)) return value;
+    }
+    throw AppError(error_number::typeMismatch, "Type mismatch");
 }
 
 }  // namespace base

@@ -19,4 +19,10 @@ inline std::string trimBlanks(std::string_view text) {
 // text does not start with a number ("abc", "").
 double leadingNumber(std::string_view text);
 
+// The number a whole text stands for, as the runtime converts a text to a
+// number: blanks around it allowed, an optional sign, digits with an optional
+// decimal part and exponent. Raises type mismatch (13) for anything else
+// ("abc", "", "12abc").
+double textToNumber(std::string_view text);
+
 }  // namespace base

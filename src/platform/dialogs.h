@@ -1,9 +1,12 @@
 #pragma once
-// Modal dialogs: message boxes, the input box, the Open dialog. Text is UTF-8.
+// Modal dialogs: message boxes, the input box, the Open dialog, the printer
+// dialog. Text is UTF-8.
 
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/printer_dialog.h"
 
 namespace platform {
 
@@ -45,6 +48,10 @@ public:
     // ("Cancel was selected."), as the program's common dialog does.
     virtual std::string openFile(std::string_view title,
                                  const std::vector<FileType>& fileTypes) = 0;
+    // The printer dialog over the main window, seeded from `dialog`; on OK
+    // the chosen printer and options are written back and the result is true.
+    // Cancel returns false, or raises 32755 when dialog.cancelError is set.
+    virtual bool showPrinter(PrinterDialog& dialog) = 0;
 };
 
 }  // namespace platform

@@ -7,6 +7,7 @@
 #include "platform/files.h"
 #include "platform/picture_codec.h"
 #include "platform/picture_resources.h"
+#include "platform/printers.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
 
@@ -20,6 +21,7 @@ struct Platform {
     PictureResources& pictures;
     Shell& shell;
     Dialogs& dialogs;
+    Printers& printers;
 };
 
 }  // namespace platform

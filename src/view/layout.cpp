@@ -3,7 +3,10 @@
 
 #include "app/frmMain.h"
 #include "base/app_error.h"
+#include "base/resume_next.h"
 #include "base/rounding.h"
+
+using base::resumeNext;
 
 namespace {
 
@@ -14,15 +17,6 @@ constexpr int32_t minimumWidthWithBar = 5300;
 // Below these outer sizes (twips) the window is not laid out at all.
 constexpr int32_t layoutMinimumWidth = 5000;
 constexpr int32_t layoutMinimumHeight = 500;
-
-// Runs one step of a procedure that resumes at its next step when one fails.
-template <typename Step>
-void resumeNext(Step&& step) {
-    try {
-        step();
-    } catch (const base::AppError&) {
-    }
-}
 
 }  // namespace
 

@@ -124,7 +124,10 @@ void frmMain::showPicture(base::Picture picture) {
     const int32_t width = picture ? picture->width() : 0;
     const int32_t height = picture ? picture->height() : 0;
     imgSize.setPicture(picture);
+    // The print holder takes its picture's size.
     imgPrint.setPicture(picture);
+    imgPrint.setWidth(width);
+    imgPrint.setHeight(height);
     imgDisplay.setPicture(std::move(picture));
     imgDisplay.setWidth(width);
     imgDisplay.setHeight(height);

@@ -9,6 +9,7 @@
 #include "support/fake_pictures.h"
 #include "support/local_files.h"
 #include "support/memory_registry.h"
+#include "support/recording_printer.h"
 #include "support/recording_shell.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
@@ -24,7 +25,8 @@ struct FakePlatform {
     FakePictures pictures;
     RecordingShell shell;
     ScriptedDialogs dialogs;
-    platform::Platform platform{registry, files, clock, codec, pictures, shell, dialogs};
+    FakePrinters printers;
+    platform::Platform platform{registry, files, clock, codec, pictures, shell, dialogs, printers};
 
     FakePlatform() { std::filesystem::create_directories(root.path() / "temp"); }
 };

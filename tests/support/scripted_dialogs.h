@@ -2,6 +2,7 @@
 // Dialogs that record what they showed and answer from a script.
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,7 +14,7 @@ namespace testsupport {
 class ScriptedDialogs : public platform::Dialogs {
 public:
     struct Shown {
-        std::string kind;  // "message", "input" or "open"
+        std::string kind;  // "message", "input", "open" or "printer"
         std::string text;
         std::string title;
         int style = 0;
@@ -40,6 +41,35 @@ public:
         openAnswers.pop_front();
         return answer;
     }
+
+    bool showPrinter(platform::PrinterDialog& dialog) override {
+        shown.push_back({"printer", {}, {}, 0, {}});
+        printerSeeds.push_back(dialog);
+        if (!printerChoice) {
+            if (dialog.cancelError) {
+                throw base::AppError(base::error_number::dialogCancelled, "Cancel was selected.");
+            }
+            return false;
+        }
+        // A confirmed dialog reads every option back: the driver's own for
+        // those it was not given.
+        for (auto [member, driverDefault] :
+             {std::pair{&platform::PrinterDialog::copies, int16_t{1}},
+              {&platform::PrinterDialog::orientation, int16_t{1}},
+              {&platform::PrinterDialog::duplex, int16_t{1}},
+              {&platform::PrinterDialog::colorMode, int16_t{2}},
+              {&platform::PrinterDialog::paperSize, int16_t{9}},
+              {&platform::PrinterDialog::quality, int16_t{-4}}}) {
+            if (!(dialog.*member)) dialog.*member = driverDefault;
+        }
+        printerChoice(dialog);
+        return true;
+    }
+
+    // What the user does in the printer dialog before OK; none: Cancel.
+    std::function<void(platform::PrinterDialog&)> printerChoice;
+    // The printer dialog as it was seeded, each time it was shown.
+    std::vector<platform::PrinterDialog> printerSeeds;
 
     // Answers: paths the Open dialog returns in turn (none left: Cancel).
     std::deque<std::string> openAnswers;

@@ -23,3 +23,10 @@ add_test(NAME browser_end_to_end
          COMMAND ${CMAKE_SOURCE_DIR}/scripts/e2e-browser.sh $<TARGET_FILE:tsviewer>
                  $<TARGET_FILE:recorder> $<TARGET_FILE:about_box> ${CMAKE_BINARY_DIR})
 set_tests_properties(browser_end_to_end PROPERTIES TIMEOUT 180)
+
+# Printing end to end on a private X display, to a PostScript printer whose output goes to a file:
+# Cancel, a tall page image tiled, shrunk to one sheet, landscape chosen and remembered.
+add_test(NAME print_end_to_end
+         COMMAND ${CMAKE_SOURCE_DIR}/scripts/e2e-print.sh $<TARGET_FILE:print_page>
+                 $<TARGET_FILE:add_ps_printer> ${CMAKE_BINARY_DIR})
+set_tests_properties(print_end_to_end PROPERTIES TIMEOUT 240)

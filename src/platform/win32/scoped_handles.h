@@ -66,7 +66,30 @@ struct KernelHandleTraits {
     static void close(Handle handle) noexcept { CloseHandle(handle); }
 };
 
+// A device context of CreateDCW (or returned by a dialog): DeleteDC.
+struct CreatedDcTraits {
+    using Handle = HDC;
+    static Handle invalid() noexcept { return nullptr; }
+    static void close(Handle dc) noexcept { DeleteDC(dc); }
+};
+
+struct FontTraits {
+    using Handle = HFONT;
+    static Handle invalid() noexcept { return nullptr; }
+    static void close(Handle font) noexcept { DeleteObject(font); }
+};
+
+// Movable memory of GlobalAlloc, as the common dialogs exchange it.
+struct GlobalMemoryTraits {
+    using Handle = HGLOBAL;
+    static Handle invalid() noexcept { return nullptr; }
+    static void close(Handle memory) noexcept { GlobalFree(memory); }
+};
+
 using ScopedHkey = UniqueHandle<HkeyTraits>;
+using ScopedCreatedDc = UniqueHandle<CreatedDcTraits>;
+using ScopedFont = UniqueHandle<FontTraits>;
+using ScopedGlobal = UniqueHandle<GlobalMemoryTraits>;
 using ScopedKernelHandle = UniqueHandle<KernelHandleTraits>;
 using ScopedFindHandle = UniqueHandle<FindHandleTraits>;
 using ScopedFileHandle = UniqueHandle<FileHandleTraits>;

@@ -19,6 +19,9 @@ public:
     // Besides the cancel error of the interface, a failing dialog raises
     // base::AppError 20000 + its extended error code.
     std::string openFile(std::string_view title, const std::vector<FileType>& fileTypes) override;
+    // The system's Print dialog (win32_print_dialog.cpp). With no printer
+    // installed it raises base::AppError (printer unavailable) without showing.
+    bool showPrinter(PrinterDialog& dialog) override;
 
 private:
     HWND owner_ = nullptr;

@@ -9,6 +9,7 @@
 #include "platform/win32/win32_dialogs.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_picture_resources.h"
+#include "platform/win32/win32_printers.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_shell.h"
 
@@ -26,7 +27,8 @@ struct Win32Platform {
     Win32PictureResources pictures;
     Win32Shell shell;
     Win32Dialogs dialogs;
-    Platform platform{registry, files, clock, pictureCodec, pictures, shell, dialogs};
+    Win32Printers printers;
+    Platform platform{registry, files, clock, pictureCodec, pictures, shell, dialogs, printers};
 };
 
 }  // namespace platform

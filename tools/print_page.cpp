@@ -5,10 +5,12 @@
 //   print_page.exe [--shrink] [--measure REPORT] <file>
 //
 // --shrink shows the picture shrunk to the window first, so it prints on one
-// sheet. --measure writes to REPORT the process's memory (private bytes)
-// just before the command and its peak during it, in bytes:
-// "before <n> peak <n> picture <bitmap bytes>". Exit code 0 when the viewer
-// showed the file, 1 otherwise.
+// sheet. --measure writes to REPORT the process's working set and committed
+// private bytes, each just before the command and at its peak during it, the
+// picture's bitmap, all in bytes, and the milliseconds from the dialog's OK
+// to the command's end: "set <before> <peak> committed <before> <peak>
+// picture <n> job_ms <n>". Exit code 0 when the viewer showed the file, 1
+// otherwise.
 
 #include <windows.h>
 #include <psapi.h>
@@ -29,30 +31,70 @@
 
 namespace {
 
-size_t privateBytes() {
-    PROCESS_MEMORY_COUNTERS_EX counters = {};
+using Clock = std::chrono::steady_clock;
+
+// The real dialogs, noting when the printer dialog was confirmed.
+class TimedDialogs : public platform::Dialogs {
+public:
+    explicit TimedDialogs(platform::Dialogs& real) : real_(real) {}
+    int messageBox(std::string_view text, std::string_view title, int style) override {
+        return real_.messageBox(text, title, style);
+    }
+    std::string inputBox(std::string_view prompt, std::string_view title,
+                         std::string_view preset) override {
+        return real_.inputBox(prompt, title, preset);
+    }
+    std::string openFile(std::string_view title,
+                         const std::vector<platform::FileType>& fileTypes) override {
+        return real_.openFile(title, fileTypes);
+    }
+    bool showPrinter(platform::PrinterDialog& dialog) override {
+        const bool confirmed = real_.showPrinter(dialog);
+        confirmedAt = Clock::now();
+        return confirmed;
+    }
+    Clock::time_point confirmedAt;
+
+private:
+    platform::Dialogs& real_;
+};
+
+// The process's memory now: its working set and its committed private bytes.
+struct Memory {
+    size_t workingSet = 0;
+    size_t committed = 0;
+};
+
+Memory memoryNow() {
+    PROCESS_MEMORY_COUNTERS counters = {};
     counters.cb = sizeof counters;
-    GetProcessMemoryInfo(GetCurrentProcess(),
-                         reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters);
-    return counters.PrivateUsage;
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    return {counters.WorkingSetSize, counters.PagefileUsage};
 }
 
-// Runs `command`, sampling the private bytes every few milliseconds meanwhile.
+// Runs `command`, sampling the memory every few milliseconds meanwhile;
+// returns the memory before it and the peaks during it.
 template <typename Command>
-std::pair<size_t, size_t> measured(Command&& command) {
-    const size_t before = privateBytes();
+std::pair<Memory, Memory> measured(Command&& command) {
+    const Memory before = memoryNow();
     std::atomic<bool> done{false};
-    std::atomic<size_t> peak{before};
+    Memory peak = before;
+    const auto sample = [&peak] {
+        const Memory now = memoryNow();
+        peak.workingSet = std::max(peak.workingSet, now.workingSet);
+        peak.committed = std::max(peak.committed, now.committed);
+    };
     std::thread sampler([&] {
         while (!done) {
-            peak = std::max(peak.load(), privateBytes());
+            sample();
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
         }
     });
     command();
     done = true;
     sampler.join();
-    return {before, std::max(peak.load(), privateBytes())};
+    sample();
+    return {before, peak};
 }
 
 }  // namespace
@@ -72,17 +114,24 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     LocalFree(arguments);
 
     platform::Win32Platform real;
-    frmMain viewer(real.platform, "\"" + file + "\"");
+    TimedDialogs dialogs(real.dialogs);
+    platform::Platform timed{real.registry, real.files,    real.clock,  real.pictureCodec,
+                             real.pictures, real.shell,    dialogs,     real.printers};
+    frmMain viewer(timed, "\"" + file + "\"");
     ui::win32::createWindow(viewer, app::mainWindowOptions());
     real.dialogs.setOwner(ui::win32::windowOf(viewer));
     if (viewer.Form_Load() != frmMain::LoadOutcome::show) return 1;
     ui::win32::showWindow(viewer, SW_SHOWNORMAL);
     if (shrink) viewer.imgShrink_Click();
     const auto [before, peak] = measured([&] { viewer.printPicture(); });
+    const auto jobTime = std::chrono::duration_cast<std::chrono::milliseconds>(
+        Clock::now() - dialogs.confirmedAt);
     if (!report.empty()) {
         if (FILE* out = _wfopen(report.c_str(), L"w")) {
-            std::fprintf(out, "before %zu peak %zu picture %zu\n", before, peak,
-                         size_t(viewer.pictureWidth()) * size_t(viewer.pictureHeight()) * 4);
+            std::fprintf(out, "set %zu %zu committed %zu %zu picture %zu job_ms %lld\n",
+                         before.workingSet, peak.workingSet, before.committed, peak.committed,
+                         size_t(viewer.pictureWidth()) * size_t(viewer.pictureHeight()) * 4,
+                         static_cast<long long>(jobTime.count()));
             std::fclose(out);
         }
     }

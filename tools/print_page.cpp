@@ -13,6 +13,7 @@
 // otherwise.
 
 #include <windows.h>
+
 #include <psapi.h>
 #include <shellapi.h>
 
@@ -115,8 +116,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
     platform::Win32Platform real;
     TimedDialogs dialogs(real.dialogs);
-    platform::Platform timed{real.registry, real.files,    real.clock,  real.pictureCodec,
-                             real.pictures, real.shell,    dialogs,     real.printers};
+    platform::Platform timed{real.registry, real.files, real.clock, real.pictureCodec,
+                             real.pictures, real.shell, dialogs,    real.printers};
     frmMain viewer(timed, "\"" + file + "\"");
     ui::win32::createWindow(viewer, app::mainWindowOptions());
     real.dialogs.setOwner(ui::win32::windowOf(viewer));
@@ -124,8 +125,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     ui::win32::showWindow(viewer, SW_SHOWNORMAL);
     if (shrink) viewer.imgShrink_Click();
     const auto [before, peak] = measured([&] { viewer.printPicture(); });
-    const auto jobTime = std::chrono::duration_cast<std::chrono::milliseconds>(
-        Clock::now() - dialogs.confirmedAt);
+    const auto jobTime =
+        std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - dialogs.confirmedAt);
     if (!report.empty()) {
         if (FILE* out = _wfopen(report.c_str(), L"w")) {
             std::fprintf(out, "set %zu %zu committed %zu %zu picture %zu job_ms %lld\n",

@@ -41,10 +41,10 @@ std::optional<SheetPart> partOnSheet(int32_t pictureWidth, int32_t pictureHeight
     const auto across = spanOnSheet(pictureWidth, x, width, sheetWidth);
     const auto down = spanOnSheet(pictureHeight, y, height, sheetHeight);
     if (!across || !down) return std::nullopt;
-    return SheetPart{{across->sourceStart, down->sourceStart, across->sourceLength,
-                      down->sourceLength},
-                     {across->destinationStart, down->destinationStart,
-                      across->destinationLength, down->destinationLength}};
+    return SheetPart{
+        {across->sourceStart, down->sourceStart, across->sourceLength, down->sourceLength},
+        {across->destinationStart, down->destinationStart, across->destinationLength,
+         down->destinationLength}};
 }
 
 }  // namespace base

@@ -27,7 +27,6 @@ double leadingNumber(std::string_view text) {
     return sign * value;
 }
 
-
 double textToNumber(std::string_view text) {
     const size_t first = text.find_first_not_of(" \t");
     const size_t last = text.find_last_not_of(" \t");

@@ -44,7 +44,8 @@ int32_t centredX(PrinterDevice& printer, std::string_view text) {
 // Nothing is ever drawn on the holder, so the image it prints is its picture.
 void paintHolder(PrinterDevice& printer, const PictureHolder& holder, double x, double y,
                  double width, double height) {
-    if (!holder.picture) throw base::AppError(base::error_number::invalidPicture, "Invalid picture");
+    if (!holder.picture)
+        throw base::AppError(base::error_number::invalidPicture, "Invalid picture");
     printer.paintPicture(*holder.picture, x, y, width, height);
 }
 
@@ -125,10 +126,10 @@ void printImage(PrinterDevice& printer, const PictureHolder& holder, bool shrunk
 void printTiled(PrinterDevice& printer, const PictureHolder& holder, std::string_view title,
                 std::string_view address) {
     asOneJob(printer, [&] {
-        auto pictureWidth =
-            base::roundTo<int32_t>(printer.scaleX(holder.scaleWidth, ScaleUnit::twips, ScaleUnit::pixels));
-        auto pictureHeight =
-            base::roundTo<int32_t>(printer.scaleY(holder.scaleHeight, ScaleUnit::twips, ScaleUnit::pixels));
+        auto pictureWidth = base::roundTo<int32_t>(
+            printer.scaleX(holder.scaleWidth, ScaleUnit::twips, ScaleUnit::pixels));
+        auto pictureHeight = base::roundTo<int32_t>(
+            printer.scaleY(holder.scaleHeight, ScaleUnit::twips, ScaleUnit::pixels));
         const auto pageWidth = base::roundTo<int32_t>(
             printer.scaleX(printer.scaleWidth(), ScaleUnit::pixels, ScaleUnit::pixels));
         const auto pageHeight = base::roundTo<int32_t>(

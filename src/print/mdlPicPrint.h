@@ -26,7 +26,7 @@ namespace mdlPicPrint {
 // it has on the screen.
 struct PictureHolder {
     base::Picture picture;
-    double width = 0;   // outer size, in its container's pixels
+    double width = 0;  // outer size, in its container's pixels
     double height = 0;
     double scaleWidth = 0;  // inner size, in twips
     double scaleHeight = 0;

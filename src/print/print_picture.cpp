@@ -70,7 +70,8 @@ void frmMain::printPicture() {
     for (const auto& [key, member] : rememberedOptions) {
         const bool read = reportingFailures([&] {
             const std::string stored = mdlINI::getSetting(platform_.registry, printSection, key);
-            if (!stored.empty()) dialog.*member = base::roundTo<int16_t>(base::textToNumber(stored));
+            if (!stored.empty())
+                dialog.*member = base::roundTo<int16_t>(base::textToNumber(stored));
         });
         if (!read) return;
     }

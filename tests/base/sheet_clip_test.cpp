@@ -17,11 +17,61 @@ TEST(SheetClipTest, PartsOnTheSheet) {
         base::PixelRect source, destination;
     };
     const Case cases[] = {
-        {"first sheet", 100, 1000, 0, 0, 1000, 10000, 1000, 3000, {0, 0, 100, 300}, {0, 0, 1000, 3000}},
-        {"below a header", 100, 1000, 0, 60, 1000, 10000, 1000, 3000, {0, 0, 100, 294}, {0, 60, 1000, 2940}},
-        {"a middle sheet", 100, 1000, 0, -6400, 1000, 10000, 1000, 3000, {0, 640, 100, 300}, {0, 0, 1000, 3000}},
-        {"the last rows", 100, 1000, 0, -9500, 1000, 10000, 1000, 3000, {0, 950, 100, 50}, {0, 0, 1000, 500}},
-        {"second column", 100, 1000, -1000, 0, 1500, 10000, 1000, 3000, {66, 0, 34, 300}, {-10, 0, 510, 3000}},
+        {"first sheet",
+         100,
+         1000,
+         0,
+         0,
+         1000,
+         10000,
+         1000,
+         3000,
+         {0, 0, 100, 300},
+         {0, 0, 1000, 3000}},
+        {"below a header",
+         100,
+         1000,
+         0,
+         60,
+         1000,
+         10000,
+         1000,
+         3000,
+         {0, 0, 100, 294},
+         {0, 60, 1000, 2940}},
+        {"a middle sheet",
+         100,
+         1000,
+         0,
+         -6400,
+         1000,
+         10000,
+         1000,
+         3000,
+         {0, 640, 100, 300},
+         {0, 0, 1000, 3000}},
+        {"the last rows",
+         100,
+         1000,
+         0,
+         -9500,
+         1000,
+         10000,
+         1000,
+         3000,
+         {0, 950, 100, 50},
+         {0, 0, 1000, 500}},
+        {"second column",
+         100,
+         1000,
+         -1000,
+         0,
+         1500,
+         10000,
+         1000,
+         3000,
+         {66, 0, 34, 300},
+         {-10, 0, 510, 3000}},
         {"pixels cut by the edges", 3, 3, -4, 0, 10, 10, 5, 10, {1, 0, 2, 3}, {-1, 0, 7, 10}},
     };
     for (const Case& c : cases) {
@@ -31,9 +81,9 @@ TEST(SheetClipTest, PartsOnTheSheet) {
         const auto same = [](const base::PixelRect& a, const base::PixelRect& b) {
             return a.x == b.x && a.y == b.y && a.width == b.width && a.height == b.height;
         };
-        EXPECT_TRUE(same(part->source, c.source)) << c.what << ": source " << part->source.x << ","
-                                                  << part->source.y << " " << part->source.width
-                                                  << "x" << part->source.height;
+        EXPECT_TRUE(same(part->source, c.source))
+            << c.what << ": source " << part->source.x << "," << part->source.y << " "
+            << part->source.width << "x" << part->source.height;
         EXPECT_TRUE(same(part->destination, c.destination))
             << c.what << ": destination " << part->destination.x << "," << part->destination.y
             << " " << part->destination.width << "x" << part->destination.height;
@@ -55,7 +105,8 @@ TEST(SheetClipTest, ConsecutiveSheetsJoinWithoutGapsOrSeams) {
         EXPECT_GE(part->source.y, nextRow - 1) << "sheet " << sheet;
         EXPECT_LE(part->source.y, nextRow) << "sheet " << sheet;
         // Rows land where they would on one endless sheet.
-        EXPECT_EQ(part->destination.y, static_cast<int32_t>(std::nearbyint(top + part->source.y * 3.125)));
+        EXPECT_EQ(part->destination.y,
+                  static_cast<int32_t>(std::nearbyint(top + part->source.y * 3.125)));
         nextRow = part->source.y + part->source.height;
     }
 }

@@ -56,7 +56,8 @@ TEST(PicturePrintTest, TiledSheetsComeOutColumnByColumnEachShowingItsPartOfThePi
         int32_t width, height;
         size_t columns, rows;
     };
-    const Case cases[] = {{4000, 20000, 1, 4}, {6000, 20000, 1, 3}, {4000, 7000, 1, 1}, {9600, 7000, 2, 1}};
+    const Case cases[] = {
+        {4000, 20000, 1, 4}, {6000, 20000, 1, 3}, {4000, 7000, 1, 1}, {9600, 7000, 2, 1}};
     for (const Case& c : cases) {
         RecordingPrinter printer;
         mdlPicPrint::printImage(printer, holder(c.width, c.height), false, "", "");

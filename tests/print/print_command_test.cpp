@@ -25,9 +25,7 @@ protected:
     }
 
     void showPage() { form.showPicture(testsupport::solidPicture(400, 3000)); }
-    std::string stored(const char* key) {
-        return mdlINI::getSetting(fake.registry, "Print", key);
-    }
+    std::string stored(const char* key) { return mdlINI::getSetting(fake.registry, "Print", key); }
     const std::vector<testsupport::Sheet>& printed() { return fake.printers.printer.onlyJob(); }
 
     testsupport::FakePlatform fake;
@@ -66,9 +64,8 @@ TEST_F(PrintCommandTest, FirstPrintSeedsFromThePrinterAndRemembersTheChoice) {
     EXPECT_EQ(stored("paper_size"), "9");
     EXPECT_EQ(stored("quality"), "-3");
     const std::vector<std::pair<PrinterOption, int16_t>> options{
-        {PrinterOption::copies, 2},    {PrinterOption::orientation, 2},
-        {PrinterOption::colorMode, 2}, {PrinterOption::duplex, 1},
-        {PrinterOption::paperBin, 7},  {PrinterOption::paperSize, 9},
+        {PrinterOption::copies, 2},  {PrinterOption::orientation, 2}, {PrinterOption::colorMode, 2},
+        {PrinterOption::duplex, 1},  {PrinterOption::paperBin, 7},    {PrinterOption::paperSize, 9},
         {PrinterOption::quality, -3}};
     EXPECT_EQ(fake.printers.optionsSet, options);
     EXPECT_EQ(fake.printers.selections, std::vector<size_t>{0}) << "found again by its name";
@@ -118,9 +115,8 @@ TEST_F(PrintCommandTest, StoredSettingsThatAreNoNumberAreReportedAndTheDialogSti
 
 TEST_F(PrintCommandTest, ChosenPrinterIsFoundByNameWhateverItsCase) {
     showPage();
-    fake.printers.installed = {{"office laser", "d", "p", 1},
-                               {"Plotter", "d", "p", 1},
-                               {"OFFICE LASER", "d", "p", 1}};
+    fake.printers.installed = {
+        {"office laser", "d", "p", 1}, {"Plotter", "d", "p", 1}, {"OFFICE LASER", "d", "p", 1}};
     fake.dialogs.printerChoice = [](platform::PrinterDialog& dialog) {
         dialog.printerName = "office laser";
     };

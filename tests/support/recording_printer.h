@@ -118,9 +118,12 @@ private:
     }
     double perInch(platform::ScaleUnit unit) const {
         switch (unit) {
-            case platform::ScaleUnit::twips: return 1440;
-            case platform::ScaleUnit::himetric: return 2540;
-            case platform::ScaleUnit::pixels: break;
+            case platform::ScaleUnit::twips:
+                return 1440;
+            case platform::ScaleUnit::himetric:
+                return 2540;
+            case platform::ScaleUnit::pixels:
+                break;
         }
         return dotsPerInch;
     }

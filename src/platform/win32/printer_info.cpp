@@ -29,8 +29,7 @@ std::wstring textOf(const wchar_t* text) { return text ? std::wstring(text) : st
 
 }  // namespace
 
-DeviceMode::DeviceMode(const DEVMODEW& mode)
-    : bytes_(size_t{mode.dmSize} + mode.dmDriverExtra) {
+DeviceMode::DeviceMode(const DEVMODEW& mode) : bytes_(size_t{mode.dmSize} + mode.dmDriverExtra) {
     std::memcpy(bytes_.data(), &mode, bytes_.size());
 }
 

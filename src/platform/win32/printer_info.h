@@ -18,7 +18,9 @@ public:
     explicit DeviceMode(const DEVMODEW& mode);
 
     bool empty() const noexcept { return bytes_.empty(); }
-    DEVMODEW* get() noexcept { return empty() ? nullptr : reinterpret_cast<DEVMODEW*>(bytes_.data()); }
+    DEVMODEW* get() noexcept {
+        return empty() ? nullptr : reinterpret_cast<DEVMODEW*>(bytes_.data());
+    }
     const DEVMODEW* get() const noexcept {
         return empty() ? nullptr : reinterpret_cast<const DEVMODEW*>(bytes_.data());
     }

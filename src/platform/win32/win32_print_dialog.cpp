@@ -2,6 +2,7 @@
 // settings, read back when the user confirms it.
 
 #include <windows.h>
+
 #include <commdlg.h>
 
 #include <cstring>

@@ -24,7 +24,8 @@ constexpr wchar_t documentName[] = L"Tessmire";
 // A coordinate for GDI, which takes 32-bit whole device units.
 int deviceUnits(double value) {
     const double rounded = std::nearbyint(value);
-    if (!(rounded >= std::numeric_limits<int>::min() && rounded <= std::numeric_limits<int>::max())) {
+    if (!(rounded >= std::numeric_limits<int>::min() &&
+          rounded <= std::numeric_limits<int>::max())) {
         throw base::AppError(base::error_number::overflow, "Overflow");
     }
     return static_cast<int>(rounded);
@@ -85,9 +86,12 @@ int Win32PrinterDevice::capability(int index) {
 
 double Win32PrinterDevice::perInch(ScaleUnit unit, int dotsPerInchIndex) {
     switch (unit) {
-        case ScaleUnit::twips: return twipsPerInch;
-        case ScaleUnit::himetric: return himetricPerInch;
-        case ScaleUnit::pixels: break;
+        case ScaleUnit::twips:
+            return twipsPerInch;
+        case ScaleUnit::himetric:
+            return himetricPerInch;
+        case ScaleUnit::pixels:
+            break;
     }
     return capability(dotsPerInchIndex);
 }
@@ -128,9 +132,9 @@ double Win32PrinterDevice::textHeight(std::string_view) {
 void Win32PrinterDevice::print(std::string_view text) {
     const HDC dc = sheet();
     const std::wstring wide = win32::utf8ToWide(text);
-    if (!wide.empty() && !TextOutW(dc, deviceUnits(toPixels(x_, LOGPIXELSX)),
-                                   deviceUnits(toPixels(y_, LOGPIXELSY)), wide.c_str(),
-                                   static_cast<int>(wide.size()))) {
+    if (!wide.empty() &&
+        !TextOutW(dc, deviceUnits(toPixels(x_, LOGPIXELSX)), deviceUnits(toPixels(y_, LOGPIXELSY)),
+                  wide.c_str(), static_cast<int>(wide.size()))) {
         raisePrinterError();
     }
     const double lineHeight = textHeight(text);
@@ -143,13 +147,13 @@ void Win32PrinterDevice::setBold(bool bold) {
     selectFont();
 }
 
-void Win32PrinterDevice::paintPicture(const base::Bitmap& picture, double x, double y,
-                                      double width, double height) {
+void Win32PrinterDevice::paintPicture(const base::Bitmap& picture, double x, double y, double width,
+                                      double height) {
     const HDC dc = sheet();
-    const auto part = base::partOnSheet(
-        picture.width(), picture.height(), toPixels(x, LOGPIXELSX), toPixels(y, LOGPIXELSY),
-        toPixels(width, LOGPIXELSX), toPixels(height, LOGPIXELSY), capability(HORZRES),
-        capability(VERTRES));
+    const auto part =
+        base::partOnSheet(picture.width(), picture.height(), toPixels(x, LOGPIXELSX),
+                          toPixels(y, LOGPIXELSY), toPixels(width, LOGPIXELSX),
+                          toPixels(height, LOGPIXELSY), capability(HORZRES), capability(VERTRES));
     if (!part) return;
 
     // The band of rows that lands on the sheet, described as a picture of its
@@ -162,9 +166,9 @@ void Win32PrinterDevice::paintPicture(const base::Bitmap& picture, double x, dou
     band.bmiHeader.biBitCount = 32;
     band.bmiHeader.biCompression = BI_RGB;
     const base::PixelRect& to = part->destination;
-    if (StretchDIBits(dc, to.x, to.y, to.width, to.height, part->source.x, 0,
-                      part->source.width, part->source.height, picture.row(part->source.y),
-                      &band, DIB_RGB_COLORS, SRCCOPY) == 0) {
+    if (StretchDIBits(dc, to.x, to.y, to.width, to.height, part->source.x, 0, part->source.width,
+                      part->source.height, picture.row(part->source.y), &band, DIB_RGB_COLORS,
+                      SRCCOPY) == 0) {
         raisePrinterError();
     }
 }

@@ -53,19 +53,17 @@ void frmMain::printPicture() {
         }
         return true;
     };
+    dialog.flags = platform::printer_dialog_flags::noSelection |
+                   platform::printer_dialog_flags::noPageNumbers |
+                   platform::printer_dialog_flags::returnDeviceContext;
+    dialog.cancelError = true;
     const bool goOn =
         reportingFailures([&] { dialog.printerName = printers.deviceName(); }) &&
         reportingFailures([&] { dialog.driverName = printers.driverName(); }) &&
         reportingFailures([&] { dialog.port = printers.port(); }) &&
         reportingFailures([&] { dialog.paperBin = base::roundTo<int16_t>(printers.paperBin()); }) &&
-        reportingFailures([&] {
-            dialog.flags = platform::printer_dialog_flags::noSelection |
-                           platform::printer_dialog_flags::noPageNumbers |
-                           platform::printer_dialog_flags::returnDeviceContext;
-        }) &&
         // The printer chosen here stays, whatever the system's default becomes.
-        reportingFailures([&] { printers.setTrackDefault(false); }) &&
-        reportingFailures([&] { dialog.cancelError = true; });
+        reportingFailures([&] { printers.setTrackDefault(false); });
     if (!goOn) return;
     for (const auto& [key, member] : rememberedOptions) {
         const bool read = reportingFailures([&] {

@@ -6,7 +6,7 @@
 #  - a 1024 × 6000 page image at original size: tiled down one column, the
 #    sheets the arithmetic gives, the title on the first sheet, the address
 #    on the last, each sheet carrying only its band of the picture;
-#  - shrunk: one sheet with title and address;
+#  - shrunk: one sheet with title and address, the whole picture on it;
 #  - landscape chosen in the printer's properties: kept, and the next print
 #    starts from it.
 #
@@ -132,7 +132,13 @@ print_with ok --shrink
 [[ "$(ps_page_count "$output")" == 1 ]] || fail "shrunk: $(ps_page_count "$output") sheets"
 [[ "$(ps_page_text "$output" 1)" == "$title"$'\n'"$address" ]] ||
     fail "shrunk: the sheet reads \"$(ps_page_text "$output" 1)\""
-echo "shrunk: one sheet with title and address"
+# The whole picture, handed over in bands that join on the sheet without seams.
+ps_images "$output" 1 | awk '
+    NR > 1 && $4 != y + h { print "shrunk: a band at " $4 " after one ending at " y + h; bad = 1 }
+    { rows += $2; y = $4; h = $6 }
+    END { if (rows != 6000) { print "shrunk: " rows " rows of 6000 printed"; bad = 1 }; exit bad }' >&2 ||
+    fail "shrunk: the picture is not printed whole"
+echo "shrunk: one sheet with title and address, the picture whole in $(ps_images "$output" 1 | wc -l) bands"
 
 print_with landscape
 check_tiled "landscape chosen" landscape 3358 2329

@@ -1,5 +1,6 @@
 #include "platform/win32/win32_printer_device.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -16,6 +17,8 @@ constexpr double himetricPerInch = 2540;
 constexpr int fontPoints = 10;
 constexpr wchar_t fontName[] = L"Arial";
 constexpr wchar_t documentName[] = L"Tessmire";
+// The most picture memory handed to the driver in one call.
+constexpr int64_t bandBytes = 8 << 20;
 
 [[noreturn]] void raisePrinterError() {
     throw base::AppError(base::error_number::printerError, "Printer error");
@@ -150,26 +153,42 @@ void Win32PrinterDevice::setBold(bool bold) {
 void Win32PrinterDevice::paintPicture(const base::Bitmap& picture, double x, double y, double width,
                                       double height) {
     const HDC dc = sheet();
-    const auto part =
-        base::partOnSheet(picture.width(), picture.height(), toPixels(x, LOGPIXELSX),
-                          toPixels(y, LOGPIXELSY), toPixels(width, LOGPIXELSX),
-                          toPixels(height, LOGPIXELSY), capability(HORZRES), capability(VERTRES));
+    const double top = toPixels(y, LOGPIXELSY);
+    const double scaledHeight = toPixels(height, LOGPIXELSY);
+    const auto part = base::partOnSheet(picture.width(), picture.height(), toPixels(x, LOGPIXELSX),
+                                        top, toPixels(width, LOGPIXELSX), scaledHeight,
+                                        capability(HORZRES), capability(VERTRES));
     if (!part) return;
 
-    // The band of rows that lands on the sheet, described as a picture of its
-    // own in the picture's memory: nothing above or below it is handed over.
-    BITMAPINFO band = {};
-    band.bmiHeader.biSize = sizeof band.bmiHeader;
-    band.bmiHeader.biWidth = picture.width();
-    band.bmiHeader.biHeight = -part->source.height;  // top-down
-    band.bmiHeader.biPlanes = 1;
-    band.bmiHeader.biBitCount = 32;
-    band.bmiHeader.biCompression = BI_RGB;
+    // Only the rows that land on the sheet are handed over, a band at a time:
+    // the driver copies what it is given, so a whole tall picture at once
+    // would cost it several times the picture's memory. Each band is
+    // described as a picture of its own in the picture's memory, and its
+    // edges on the sheet are worked out as for the whole part, so the bands
+    // join without seams.
+    const auto bandRows =
+        static_cast<int32_t>(std::max<int64_t>(1, bandBytes / (int64_t{picture.width()} * 4)));
+    const double dotsPerRow = scaledHeight / picture.height();
+    const auto rowEdge = [&](int32_t row) { return deviceUnits(top + row * dotsPerRow); };
     const base::PixelRect& to = part->destination;
-    if (StretchDIBits(dc, to.x, to.y, to.width, to.height, part->source.x, 0, part->source.width,
-                      part->source.height, picture.row(part->source.y), &band, DIB_RGB_COLORS,
-                      SRCCOPY) == 0) {
-        raisePrinterError();
+    const int32_t endRow = part->source.y + part->source.height;
+    for (int32_t first = part->source.y; first < endRow; first += bandRows) {
+        const int32_t rows = std::min(bandRows, endRow - first);
+        const int bandTop = rowEdge(first);
+        const int bandHeight = rowEdge(first + rows) - bandTop;
+        if (bandHeight <= 0) continue;  // squeezed into less than a dot
+        BITMAPINFO band = {};
+        band.bmiHeader.biSize = sizeof band.bmiHeader;
+        band.bmiHeader.biWidth = picture.width();
+        band.bmiHeader.biHeight = -rows;  // top-down
+        band.bmiHeader.biPlanes = 1;
+        band.bmiHeader.biBitCount = 32;
+        band.bmiHeader.biCompression = BI_RGB;
+        if (StretchDIBits(dc, to.x, bandTop, to.width, bandHeight, part->source.x, 0,
+                          part->source.width, rows, picture.row(first), &band, DIB_RGB_COLORS,
+                          SRCCOPY) == 0) {
+            raisePrinterError();
+        }
     }
 }
 

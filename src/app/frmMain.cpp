@@ -25,6 +25,10 @@ frmMain::frmMain(platform::Platform& platform, std::string commandLine)
     wireEvents();
 }
 
+frmMain::~frmMain() {
+    if (windowHooked_) platform_.windowHook.unhookWindow(nativeHandle());
+}
+
 void frmMain::buildControls() {
     platform::PictureResources& pictures = platform_.pictures;
 

@@ -5,9 +5,11 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "about/frmAbout.h"
 #include "base/app_error.h"
 #include "platform/platform.h"
 #include "ui/file_list_box.h"
@@ -20,11 +22,16 @@
 #include "ui/scroll_bar.h"
 #include "view/scroll_scale.h"
 
-class frmMain : public ui::Form {
+class frmMain : public ui::Form, private platform::WindowMessageHandler {
 public:
     // `commandLine` is the argument text of the process, taken whole. The
     // platform outlives the window.
     frmMain(platform::Platform& platform, std::string commandLine);
+    // Unhooks the window if the unload has not: its messages must never
+    // reach a window object that is going.
+    ~frmMain() override;
+    frmMain(const frmMain&) = delete;
+    frmMain& operator=(const frmMain&) = delete;
 
     // Controls, in z-order within their containers (first is bottom).
     ui::Frame frAddress{this, "frAddress"};
@@ -100,9 +107,24 @@ public:
     void imgDisplay_Click();
 
     // Keyboard (input/keyboard.cpp): key code and shift state (1 Shift, 2 Ctrl,
-    // 4 Alt, added up).
+    // 4 Alt, added up). Movement keys first, then the Alt commands.
     void Form_KeyDown(int16_t keyCode, int16_t shift);
     void Form_KeyUp(int16_t keyCode, int16_t shift);
+
+    // The system menu and the window hook (input/system_menu.cpp).
+    // Appends the viewer's commands to the window's system menu.
+    void appendSystemMenu();
+    // Shows or hides the address bar, its menu entry's check mark in step.
+    void toggleAddressBar();
+    // The system-menu commands and the wheel, ahead of the window's own
+    // procedure; nothing for what goes on to it.
+    std::optional<intptr_t> handleWindowMessage(uintptr_t window, uint32_t message,
+                                                uintptr_t wParam, intptr_t lParam) override;
+    // The about box and the settings dialog, modeless; the help file.
+    void showAbout();
+    void showSettings();
+    void openHelp();
+    bool windowHooked() const noexcept { return windowHooked_; }
 
     // The address bar's go button and the pointer (input/address_bar.cpp).
     // The go button's handlers get the index of the look, which none reads.
@@ -142,6 +164,9 @@ public:
     // imgSize and imgPrint, and records its size.
     void showPicture(base::Picture picture);
 
+    // Pixels of a screen that stay in sight after paging by one.
+    static constexpr int32_t pageOverlap = 30;
+
     // The product text at the head of the window caption.
     static constexpr std::string_view productCaption = "Tessmire v1.2";
 
@@ -173,6 +198,9 @@ private:
     void reportUnopenable(const std::string& path, const base::AppError& error);
     // Shows the normal and hover looks of the go button as told.
     void showGoLook(bool normal, bool hover);
+    // Scrolls for a wheel turn of `delta` (120 a notch, positive away from
+    // the user).
+    void scrollByWheel(int32_t delta);
     // Runs "install" or "uninstall" when the command line is one of them.
     bool runVerb(const std::string& command);
     // Starts the previous handler with the file; false when none is saved or
@@ -194,6 +222,11 @@ private:
     bool vScrollShown_ = false;
     bool shiftDown_ = false;
     bool addressClickPending_ = false;
+    // Wheel movement not yet made into whole pixels, in pixels (its sign is
+    // the direction).
+    double wheelPixels_ = 0;
+
+    frmAbout about_{platform_};
 
     // Pixels per scroll unit of each bar: 1 unless the picture outgrows the
     // 16-bit scroll range.

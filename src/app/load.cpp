@@ -99,9 +99,17 @@ void frmMain::prepareWindow() {
     frImage.setLeft(0);
     imgTitle.setTop(0);
     scroll_h.setLeft(0);
+    appendSystemMenu();
     layoutWindow();
+    // Last: from here on the window's messages pass the hook first.
+    platform_.windowHook.hookWindow(nativeHandle(), *this);
+    windowHooked_ = true;
 }
 
 void frmMain::Form_Unload() {
+    if (windowHooked_) {
+        platform_.windowHook.unhookWindow(nativeHandle());
+        windowHooked_ = false;
+    }
     mdlINI::saveSetting(platform_.registry, "", addressBarKey, addressBarShown_ ? "1" : "0");
 }

@@ -1,5 +1,7 @@
 // The keys of the main window.
 
+#include <algorithm>
+
 #include "app/frmMain.h"
 #include "ui/screen.h"
 
@@ -9,12 +11,84 @@ namespace {
 constexpr int16_t shiftAlone = ui::shiftMask;
 constexpr int16_t shiftCtrl = ui::shiftMask | ui::ctrlMask;
 constexpr int16_t shiftAlt = ui::shiftMask | ui::altMask;
+constexpr int16_t altAlone = ui::altMask;
+
+// Key codes (the platform's virtual keys).
+namespace key {
+constexpr int16_t space = 32;
+constexpr int16_t pageUp = 33;
+constexpr int16_t pageDown = 34;
+constexpr int16_t end = 35;
+constexpr int16_t home = 36;
+constexpr int16_t left = 37;
+constexpr int16_t right = 39;
+constexpr int16_t a = 65;
+constexpr int16_t b = 66;
+constexpr int16_t h = 72;
+constexpr int16_t o = 79;
+constexpr int16_t p = 80;
+constexpr int16_t s = 83;
+}  // namespace key
 
 }  // namespace
 
-void frmMain::Form_KeyDown(int16_t /*keyCode*/, int16_t shift) {
+void frmMain::Form_KeyDown(int16_t keyCode, int16_t shift) {
     // Shift alone begins the Shift+Click gesture on the picture.
     if (shift == shiftAlone) shiftDown_ = true;
+
+    // Moving: whatever the shift state. The bar counts in its own units,
+    // which are pixels unless the picture outgrows the 16-bit range.
+    const bool paging = scroll_v.visible();
+    const int32_t value = scroll_v.value();
+    const int32_t maximum = scroll_v.max();
+    const int32_t frameHeight = frImage.height();
+    const auto moveTo = [&](int32_t target) {
+        scroll_v.setValue(static_cast<int16_t>(std::clamp(target, 0, maximum)));
+    };
+    if (keyCode == key::pageDown && paging) {
+        moveTo(vScale_.pixels(maximum - value) > frameHeight
+                   ? value + vScale_.units(frameHeight - pageOverlap)
+                   : maximum);
+    } else if (keyCode == key::pageUp && paging) {
+        moveTo(vScale_.pixels(value) > frameHeight
+                   ? value - vScale_.units(frameHeight - pageOverlap)
+                   : 0);
+    } else if (keyCode == key::home && paging) {
+        moveTo(0);
+    } else if (keyCode == key::end && paging) {
+        moveTo(maximum);
+    } else if (keyCode == key::left) {
+        showPrevious();
+    } else if (keyCode == key::right) {
+        showNext();
+    } else if (keyCode == key::space) {
+        imgDown_Click();
+    }
+
+    // The commands: with Alt alone, after any movement.
+    if (shift != altAlone) return;
+    switch (keyCode) {
+        case key::o:
+            browseJPEG();
+            break;
+        case key::a:
+            toggleAddressBar();
+            break;
+        case key::b:
+            showAbout();
+            break;
+        case key::h:
+            openHelp();
+            break;
+        case key::p:
+            printPicture();
+            break;
+        case key::s:
+            showSettings();
+            break;
+        default:
+            break;
+    }
 }
 
 void frmMain::Form_KeyUp(int16_t /*keyCode*/, int16_t shift) {

@@ -3,16 +3,13 @@
 #include <cctype>
 
 #include "app/frmMain.h"
+#include "input/commands.h"
 #include "nav/mdlGen.h"
 
 namespace {
 
 using platform::message_style::exclamation;
 using platform::message_style::information;
-
-// The system-menu entry that shows and hides the address bar.
-constexpr int addressBarCommand = 1000;
-constexpr std::string_view addressBarEntry = "&Address bar\tAlt+A";
 
 const std::vector<platform::FileType> openFileTypes = {
     {"JPEG Files(*.jpeg;*.jpg)", "*.jpeg;*.jpg"},
@@ -74,14 +71,15 @@ void frmMain::browseJPEG() {
 
         if (isContainIPTC(file)) {
             if (!addressBarShown_) {
-                modifySystemMenuItem(addressBarCommand,
-                                     {std::string(addressBarEntry), true, false});
+                modifySystemMenuItem(commands::addressBar,
+                                     {std::string(commands::addressBarEntry), true, false});
             }
             addressBarShown_ = true;
             layoutWindow();
         } else {
             addressBarShown_ = false;
-            modifySystemMenuItem(addressBarCommand, {std::string(addressBarEntry), false, true});
+            modifySystemMenuItem(commands::addressBar,
+                                 {std::string(commands::addressBarEntry), false, true});
             layoutWindow();
         }
     } catch (const base::AppError& error) {

@@ -10,6 +10,7 @@
 #include "platform/printers.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
+#include "platform/window_hook.h"
 
 namespace platform {
 
@@ -22,6 +23,7 @@ struct Platform {
     Shell& shell;
     Dialogs& dialogs;
     Printers& printers;
+    WindowHook& windowHook;
 };
 
 }  // namespace platform

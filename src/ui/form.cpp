@@ -50,6 +50,11 @@ void Form::setShowInTaskbar(bool show) {
     if (FormPeer* p = formPeer()) p->showInTaskbarChanged();
 }
 
+uintptr_t Form::nativeHandle() const {
+    const FormPeer* p = formPeer();
+    return p ? p->nativeHandle() : 0;
+}
+
 void Form::appendSystemMenuItem(int commandId, MenuItem item) {
     systemMenu_[commandId] = std::move(item);
     if (FormPeer* p = formPeer()) p->systemMenuChanged(commandId);

@@ -21,8 +21,10 @@ public:
     virtual bool isOpen() const = 0;
     // Closes the window as the user does; the form stays and may be shown again.
     virtual void close() = 0;
-    // The system menu entry `commandId` was added or changed.
+    // The system menu entry `commandId` was added (at the menu's end) or changed.
     virtual void systemMenuChanged(int /*commandId*/) {}
+    // The platform's handle of the window, as a number; 0 when there is none.
+    virtual uintptr_t nativeHandle() const { return 0; }
 };
 
 // An entry the program keeps in the window's system menu.
@@ -30,6 +32,7 @@ struct MenuItem {
     std::string text;
     bool checked = false;
     bool greyed = false;
+    bool separator = false;
 };
 
 // A top-level window. It places its children in its scale (pixels unless
@@ -69,12 +72,16 @@ public:
     // Unloads the form: its window goes as when the user closes it.
     void close();
 
+    // The platform's handle of the form's window; 0 when it has none.
+    uintptr_t nativeHandle() const;
+
     bool showInTaskbar() const noexcept { return showInTaskbar_; }
     void setShowInTaskbar(bool show);
 
     // Entries of the window's system menu, by command identifier. Changing an
     // entry that is not there changes nothing, as the platform's menu does.
     const std::map<int, MenuItem>& systemMenu() const noexcept { return systemMenu_; }
+    // Entries are appended after the platform's own, in the order appended.
     void appendSystemMenuItem(int commandId, MenuItem item);
     void modifySystemMenuItem(int commandId, MenuItem item);
 

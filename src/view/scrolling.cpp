@@ -15,8 +15,6 @@ constexpr int32_t scrollBarRoom = 20;
 constexpr int16_t hiddenMaximum = 100;
 // Rows skipped at the top as soon as the picture is scrolled at all.
 constexpr int32_t scrolledTopMargin = 5;
-// Pixels of the previous screen that stay in view after paging.
-constexpr int32_t pageOverlap = 30;
 
 // Half the room left around a picture that fits, rounded halves to even.
 int32_t centred(int32_t frame, int32_t picture) {

@@ -11,6 +11,7 @@
 #include "support/memory_registry.h"
 #include "support/recording_printer.h"
 #include "support/recording_shell.h"
+#include "support/recording_window_hook.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 
@@ -26,7 +27,9 @@ struct FakePlatform {
     RecordingShell shell;
     ScriptedDialogs dialogs;
     FakePrinters printers;
-    platform::Platform platform{registry, files, clock, codec, pictures, shell, dialogs, printers};
+    RecordingWindowHook windowHook;
+    platform::Platform platform{registry, files,   clock,    codec,     pictures,
+                                shell,    dialogs, printers, windowHook};
 
     FakePlatform() { std::filesystem::create_directories(root.path() / "temp"); }
 };

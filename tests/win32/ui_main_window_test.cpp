@@ -166,4 +166,58 @@ TEST_F(MainWindow, TheScrollBarScrollsATallPageInsideAFrameSizedWindow) {
     expectShowingRow(viewer.scroll_v.max() + 5);
 }
 
+TEST_F(MainWindow, SystemMenuCommandsAndTheWheelPassTheHookAndTheRestGoesOn) {
+    const HWND top = windowOf(viewer);
+    const HMENU menu = GetSystemMenu(top, FALSE);
+    const int count = GetMenuItemCount(menu);
+    ASSERT_GE(count, 7);
+    // The viewer's seven entries close the menu, after the platform's own.
+    const std::vector<std::pair<UINT, std::wstring>> expected{
+        {0, L""},
+        {1003, L"&Open...\tAlt+O"},
+        {1004, L"&Print...\tAlt+P"},
+        {1000, L"&Address bar\tAlt+A"},
+        {1005, L"S&ettings\tAlt+S"},
+        {1001, L"A&bout\tAlt+B"},
+        {1002, L"&How To\tAlt+H"},
+    };
+    for (int i = 0; i < 7; ++i) {
+        const int position = count - 7 + i;
+        wchar_t text[64] = {};
+        GetMenuStringW(menu, static_cast<UINT>(position), text, 64, MF_BYPOSITION);
+        EXPECT_EQ(GetMenuItemID(menu, position), expected[i].first) << "entry " << i;
+        EXPECT_EQ(text, expected[i].second) << "entry " << i;
+    }
+    const auto checkedNow = [&] {
+        return (GetMenuState(menu, 1000, MF_BYCOMMAND) & MF_CHECKED) != 0;
+    };
+    const bool shownAtFirst = viewer.addressBarShown();
+    EXPECT_EQ(checkedNow(), shownAtFirst);
+    EXPECT_EQ(SendMessageW(top, WM_SYSCOMMAND, 1000, 0), 1);
+    EXPECT_EQ(viewer.addressBarShown(), !shownAtFirst);
+    EXPECT_EQ(checkedNow(), !shownAtFirst);
+    EXPECT_EQ(IsWindowVisible(windowOf(viewer.frAddress)) != FALSE, !shownAtFirst);
+    SendMessageW(top, WM_SYSCOMMAND, 1000, 0);
+    EXPECT_EQ(checkedNow(), shownAtFirst);
+
+    viewer.showPicture(makePage(400, 3000));
+    viewer.layoutWindow();
+    ASSERT_TRUE(viewer.vScrollShown());
+    EXPECT_EQ(SendMessageW(top, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)), 0), 1);
+    EXPECT_EQ(viewer.scroll_v.value(), 100);
+
+    // What the hook does not take reaches the window as it was sent: Unicode
+    // text stays whole.
+    const std::wstring caption = L"Tessmire \u00e9\u4e2d\u0416";
+    SendMessageW(top, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(caption.c_str()));
+    wchar_t read[64] = {};
+    GetWindowTextW(top, read, 64);
+    EXPECT_EQ(read, caption);
+
+    viewer.Form_Unload();
+    EXPECT_EQ(SendMessageW(top, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)), 0), 0)
+        << "unhooked: the window's own procedure has the wheel";
+    EXPECT_EQ(viewer.scroll_v.value(), 100);
+}
+
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "platform/jpeg/jpeg_picture_codec.h"
 #include "platform/platform.h"
+#include "platform/win32/mdlHook.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_dialogs.h"
 #include "platform/win32/win32_files.h"
@@ -28,7 +29,9 @@ struct Win32Platform {
     Win32Shell shell;
     Win32Dialogs dialogs;
     Win32Printers printers;
-    Platform platform{registry, files, clock, pictureCodec, pictures, shell, dialogs, printers};
+    Win32WindowHook windowHook;
+    Platform platform{registry, files,   clock,    pictureCodec, pictures,
+                      shell,    dialogs, printers, windowHook};
 };
 
 }  // namespace platform

@@ -114,6 +114,26 @@ void FormWindow::close() {
     if (hwnd()) SendMessageW(hwnd(), WM_CLOSE, 0, 0);
 }
 
+void FormWindow::systemMenuChanged(int commandId) {
+    if (!hwnd()) return;
+    const auto entry = form_.systemMenu().find(commandId);
+    if (entry == form_.systemMenu().end()) return;
+    const MenuItem& item = entry->second;
+    const HMENU menu = GetSystemMenu(hwnd(), FALSE);
+    const std::wstring text = platform::win32::utf8ToWide(item.text);
+    UINT flags = item.separator ? MF_SEPARATOR : MF_STRING;
+    if (item.checked) flags |= MF_CHECKED;
+    if (item.greyed) flags |= MF_GRAYED;
+    const auto id = static_cast<UINT_PTR>(commandId);
+    // An entry already in the menu is changed in place; a new one goes last.
+    if (!item.separator &&
+        GetMenuState(menu, static_cast<UINT>(commandId), MF_BYCOMMAND) != static_cast<UINT>(-1)) {
+        ModifyMenuW(menu, static_cast<UINT>(commandId), MF_BYCOMMAND | flags, id, text.c_str());
+    } else {
+        AppendMenuW(menu, flags, id, item.separator ? nullptr : text.c_str());
+    }
+}
+
 void FormWindow::showInTaskbarChanged() {
     if (!hwnd()) return;
     const bool inTaskbar = form_.showInTaskbar();

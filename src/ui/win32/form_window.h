@@ -53,6 +53,8 @@ public:
     void showInTaskbarChanged() override;
     bool isOpen() const override { return hwnd() != nullptr; }
     void close() override;
+    void systemMenuChanged(int commandId) override;
+    uintptr_t nativeHandle() const override { return reinterpret_cast<uintptr_t>(hwnd()); }
 
 private:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

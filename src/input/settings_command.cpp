@@ -1,0 +1,3 @@
+#include "app/frmMain.h"
+
+void frmMain::showSettings() {}

@@ -15,7 +15,7 @@ cd "$root"
 scripts/setup.sh
 echo "== building tsviewer.exe (win64)"
 cmake --preset win64 >/dev/null
-cmake --build --preset win64 -j2 --target tsviewer
+cmake --build --preset win64 -j2 --target tsviewer tsviewer_help
 
 viewer=$root/build/win64/src/app/win32/tsviewer.exe
 first=$root/samples/page-long.mire

@@ -14,6 +14,7 @@ packages=(
     fonts-liberation                  # Times New Roman, Arial, Courier New under Wine (lib/wine-prefix.reg)
     xvfb xdotool x11-utils            # a private display, driving the window, xdpyinfo
     imagemagick                       # the window test's screenshot (import)
+    fp-utils                          # chmcmd, which compiles help.chm
 )
 
 missing=()

@@ -30,3 +30,12 @@ add_test(NAME print_end_to_end
          COMMAND ${CMAKE_SOURCE_DIR}/scripts/e2e-print.sh $<TARGET_FILE:print_page>
                  $<TARGET_FILE:add_ps_printer> ${CMAKE_BINARY_DIR})
 set_tests_properties(print_end_to_end PROPERTIES TIMEOUT 240)
+
+# Every command from the keyboard on a private X display: paging, the wheel, stepping, the
+# address bar kept across runs, the settings dialog, the about box, the Print dialog, and the help
+# file (handed to our recorder as the ".chm" program, then shown in Wine's help viewer, with a
+# screenshot in <build>/artifacts/help.png).
+add_test(NAME keys_end_to_end
+         COMMAND ${CMAKE_SOURCE_DIR}/scripts/e2e-keys.sh $<TARGET_FILE:tsviewer>
+                 $<TARGET_FILE:recorder> $<TARGET_FILE:add_ps_printer> ${CMAKE_BINARY_DIR})
+set_tests_properties(keys_end_to_end PROPERTIES TIMEOUT 240)

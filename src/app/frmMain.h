@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "about/frmAbout.h"
+#include "assoc/frmSetting.h"
 #include "base/app_error.h"
 #include "platform/platform.h"
 #include "ui/file_list_box.h"
@@ -227,6 +228,7 @@ private:
     double wheelPixels_ = 0;
 
     frmAbout about_{platform_};
+    frmSetting settings_{platform_};
 
     // Pixels per scroll unit of each bar: 1 unless the picture outgrows the
     // 16-bit scroll range.

@@ -112,4 +112,6 @@ void frmMain::Form_Unload() {
         windowHooked_ = false;
     }
     mdlINI::saveSetting(platform_.registry, "", addressBarKey, addressBarShown_ ? "1" : "0");
+    // The settings dialog goes with the main window.
+    settings_.close();
 }

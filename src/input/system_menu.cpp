@@ -103,6 +103,8 @@ void frmMain::scrollByWheel(int32_t delta) {
 
 void frmMain::showAbout() { about_.showModeless(); }
 
+void frmMain::showSettings() { settings_.show(); }
+
 void frmMain::openHelp() {
     // The executable's folder, as the program names it: no closing backslash.
     std::string folder = mdlGen::getFolder(platform_.shell.executablePath());

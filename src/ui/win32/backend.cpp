@@ -8,6 +8,7 @@
 #include "base/rounding.h"
 #include "ui/win32/box_window.h"
 #include "ui/win32/button_peer.h"
+#include "ui/win32/check_box_peer.h"
 #include "ui/win32/drawn_peers.h"
 #include "ui/win32/form_window.h"
 #include "ui/win32/gdi_handles.h"
@@ -46,7 +47,8 @@ void attachPeer(ContainerWindow& parent, Control& control) {
     } else if (!attachAs<LabelPeer, Label>(parent, control) &&
                !attachAs<ImagePeer, Image>(parent, control) &&
                !attachAs<LinePeer, Line>(parent, control) &&
-               !attachAs<ButtonPeer, CommandButton>(parent, control)) {
+               !attachAs<ButtonPeer, CommandButton>(parent, control) &&
+               !attachAs<CheckBoxPeer, CheckBox>(parent, control)) {
         // List boxes and file lists are data: no peer.
         attachAs<ScrollBarPeer, FlatScrollBar>(parent, control);
     }

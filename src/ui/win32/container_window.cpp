@@ -8,6 +8,7 @@
 #include "ui/screen.h"
 #include "ui/win32/backend_context.h"
 #include "ui/win32/button_peer.h"
+#include "ui/win32/check_box_peer.h"
 #include "ui/win32/gdi_handles.h"
 #include "ui/win32/peers.h"
 #include "ui/win32/scroll_bar_peer.h"
@@ -252,6 +253,11 @@ void ContainerWindow::onButtonClicked(HWND button) {
         auto* peer = dynamic_cast<ButtonPeer*>(child->peer());
         if (peer && peer->window() == button) {
             peer->clicked();
+            return;
+        }
+        auto* box = dynamic_cast<CheckBoxPeer*>(child->peer());
+        if (box && box->window() == button) {
+            box->clicked();
             return;
         }
     }

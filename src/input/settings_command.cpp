@@ -1,3 +1,0 @@
-#include "app/frmMain.h"
-
-void frmMain::showSettings() {}

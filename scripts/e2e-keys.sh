@@ -110,12 +110,13 @@ echo "Right and Ctrl+Left step through the folder"
 
 # A command's window: shown by its keys, then closed (Escape or Alt+F4).
 shows_window() {
-    local keys=$1 name=$2 close=$3 dialog _
+    local keys=$1 name=$2 close=$3 dialog attempt
     key "$keys"
     dialog=$(xd_wait_window "$xd_viewer_pid" "$name" 30) || fail "$keys showed no \"$name\""
     echo "$keys shows \"$(xdotool getwindowname "$dialog" 2>/dev/null)\""
-    xdotool key --window "$dialog" "$close" 2>/dev/null || true
-    for _ in $(seq 1 100); do
+    # A key sent the moment a window appears can be lost: sent again while it stays.
+    for attempt in $(seq 1 100); do
+        ((attempt % 25 == 1)) && { xdotool key --window "$dialog" "$close" 2>/dev/null || true; }
         xdotool search --onlyvisible --name "$name" >/dev/null 2>&1 || return 0
         sleep 0.1
     done

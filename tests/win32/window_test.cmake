@@ -1,3 +1,6 @@
+# The tests that share the build's X prefix (wineprefix-x11) take it in turn: each begins a Wine
+# session of its own there and would end another's.
+
 # The viewer's own window on a private X display, opened on a bundled page image: found by its
 # caption, its client area checked against the designed size, a screenshot saved to
 # <build>/artifacts/window.png. Windows builds only (it runs tsviewer.exe under Wine).
@@ -5,6 +8,7 @@ add_test(NAME tsviewer_window
          COMMAND ${CMAKE_SOURCE_DIR}/scripts/window-test.sh $<TARGET_FILE:tsviewer>
                  ${CMAKE_SOURCE_DIR}/samples/page-news.jpg)
 set_tests_properties(tsviewer_window PROPERTIES
+    RESOURCE_LOCK wineprefix-x11
     ENVIRONMENT "TS_BUILD_DIR=${CMAKE_BINARY_DIR}"
     TIMEOUT 180)
 
@@ -22,14 +26,16 @@ set_tests_properties(stepping_end_to_end PROPERTIES TIMEOUT 180)
 add_test(NAME browser_end_to_end
          COMMAND ${CMAKE_SOURCE_DIR}/scripts/e2e-browser.sh $<TARGET_FILE:tsviewer>
                  $<TARGET_FILE:recorder> $<TARGET_FILE:about_box> ${CMAKE_BINARY_DIR})
-set_tests_properties(browser_end_to_end PROPERTIES TIMEOUT 180)
+set_tests_properties(browser_end_to_end PROPERTIES
+    RESOURCE_LOCK wineprefix-x11 TIMEOUT 180)
 
 # Printing end to end on a private X display, to a PostScript printer whose output goes to a file:
 # Cancel, a tall page image tiled, shrunk to one sheet, landscape chosen and remembered.
 add_test(NAME print_end_to_end
          COMMAND ${CMAKE_SOURCE_DIR}/scripts/e2e-print.sh $<TARGET_FILE:print_page>
                  $<TARGET_FILE:add_ps_printer> ${CMAKE_BINARY_DIR})
-set_tests_properties(print_end_to_end PROPERTIES TIMEOUT 240)
+set_tests_properties(print_end_to_end PROPERTIES
+    RESOURCE_LOCK wineprefix-x11 TIMEOUT 240)
 
 # Every command from the keyboard on a private X display: paging, the wheel, stepping, the
 # address bar kept across runs, the settings dialog, the about box, the Print dialog, and the help
@@ -38,4 +44,5 @@ set_tests_properties(print_end_to_end PROPERTIES TIMEOUT 240)
 add_test(NAME keys_end_to_end
          COMMAND ${CMAKE_SOURCE_DIR}/scripts/e2e-keys.sh $<TARGET_FILE:tsviewer>
                  $<TARGET_FILE:recorder> $<TARGET_FILE:add_ps_printer> ${CMAKE_BINARY_DIR})
-set_tests_properties(keys_end_to_end PROPERTIES TIMEOUT 240)
+set_tests_properties(keys_end_to_end PROPERTIES
+    RESOURCE_LOCK wineprefix-x11 TIMEOUT 240)

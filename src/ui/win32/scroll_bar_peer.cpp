@@ -43,7 +43,11 @@ void ScrollBarPeer::showValue() {
     info.nMax = bar_.max();
     info.nPage = 0;
     info.nPos = bar_.value();
-    SetScrollInfo(window_.hwnd(), SB_CTL, &info, TRUE);
+    // The thumb is drawn in the next paint cycle, not now: drawing a scroll
+    // bar takes longer than repainting the picture it moves, which must not
+    // wait for it.
+    SetScrollInfo(window_.hwnd(), SB_CTL, &info, FALSE);
+    InvalidateRect(window_.hwnd(), nullptr, FALSE);
 }
 
 void ScrollBarPeer::userScrolled(int code, int thumbPosition) {

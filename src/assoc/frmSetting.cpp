@@ -73,9 +73,9 @@ void frmSetting::buildControls() {
     cmdDeAssoc.setCaption("JPEG Unassociate");
 }
 
-void frmSetting::show() {
+void frmSetting::showModeless() {
     if (!isOpen()) Form_Load();
-    ui::Form::show();
+    show();
 }
 
 void frmSetting::Form_Load() {

@@ -34,9 +34,8 @@ public:
     ui::CommandButton cmdDeAssoc{this, "cmdDeAssoc"};
 
     // Loads the form when it has no window (Form_Load), then shows it, or
-    // brings the shown window to the front. Hides Form::show (which loads
-    // nothing): call it on a frmSetting, not through a Form.
-    void show();
+    // brings the shown window to the front.
+    void showModeless();
 
     // Ticks each box whose extension opens with the viewer now, clears the rest.
     void Form_Load();

@@ -103,7 +103,7 @@ void frmMain::scrollByWheel(int32_t delta) {
 
 void frmMain::showAbout() { about_.showModeless(); }
 
-void frmMain::showSettings() { settings_.show(); }
+void frmMain::showSettings() { settings_.showModeless(); }
 
 void frmMain::openHelp() {
     // The executable's folder, as the program names it: no closing backslash.

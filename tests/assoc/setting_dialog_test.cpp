@@ -79,16 +79,16 @@ TEST(SettingDialog, ShownWithoutAWindowItTicksExactlyTheAssociatedExtensions) {
     s.dialog.chkExt[1].setValue(ui::CheckBox::ticked);
     s.dialog.chkExt[2].setValue(ui::CheckBox::ticked);
 
-    s.dialog.show();
+    s.dialog.showModeless();
     EXPECT_EQ(s.values(), (Values{1, 0, 0, 1}));
 
     // Shown again while open it keeps what the user ticked; closed, it loads anew.
     s.dialog.chkExt[2].userClick();
-    s.dialog.show();
+    s.dialog.showModeless();
     EXPECT_EQ(s.values(), (Values{1, 0, 1, 1}));
     s.dialog.close();
     EXPECT_FALSE(s.dialog.isOpen());
-    s.dialog.show();
+    s.dialog.showModeless();
     EXPECT_TRUE(s.dialog.isOpen());
     EXPECT_EQ(s.values(), (Values{1, 0, 0, 1}));
 }
@@ -96,7 +96,7 @@ TEST(SettingDialog, ShownWithoutAWindowItTicksExactlyTheAssociatedExtensions) {
 TEST(SettingDialog, AssociatingWithNothingTickedStillRegistersBothProgIds) {
     Setting s;
     s.installStockJpegHandler();
-    s.dialog.show();
+    s.dialog.showModeless();
     ASSERT_EQ(s.values(), (Values{0, 0, 0, 0}));
 
     s.dialog.cmdAssoc.click();
@@ -121,7 +121,7 @@ TEST(SettingDialog, AnsweringNoChangesNothing) {
         Setting s;
         mdlFileAssoc::registerProgIds(s.fake.registry, s.fake.shell);
         mdlFileAssoc::associateMre(s.fake.registry, s.fake.shell);
-        s.dialog.show();
+        s.dialog.showModeless();
         s.dialog.chkExt[0].userClick();
         const Values before = s.values();
         ASSERT_EQ(before, (Values{1, 1, 1, 1}));
@@ -148,7 +148,7 @@ TEST(SettingDialog, UnassociatingLeavesAJpegExtensionTickedOnlyWhenNoHandlerWasK
         SCOPED_TRACE(c.stockHandler ? "stock handler" : "no handler");
         Setting s;
         if (c.stockHandler) s.installStockJpegHandler();
-        s.dialog.show();
+        s.dialog.showModeless();
         s.tickAll();
 
         s.dialog.cmdAssoc.click();

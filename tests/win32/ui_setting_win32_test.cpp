@@ -80,7 +80,7 @@ TEST(SettingDialogWindow, AnUnownedWindowWithTheDialogsTextsShownOnceAndMadeAnew
     frmSetting setting(real.platform);
     ui::win32::attachScreen();
 
-    setting.show();
+    setting.showModeless();
     const HWND window = windowOf(setting);
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(IsWindowVisible(window));
@@ -99,14 +99,14 @@ TEST(SettingDialogWindow, AnUnownedWindowWithTheDialogsTextsShownOnceAndMadeAnew
     EXPECT_EQ(textOf(windowOf(setting.cmdAssoc)), L"JPEG Associate");
     EXPECT_EQ(textOf(windowOf(setting.cmdDeAssoc)), L"JPEG Unassociate");
 
-    setting.show();
+    setting.showModeless();
     EXPECT_EQ(windowOf(setting), window);
     setting.close();
     EXPECT_FALSE(IsWindow(window));
     EXPECT_FALSE(setting.isOpen());
     setting.close();  // nothing to close
 
-    setting.show();
+    setting.showModeless();
     ASSERT_TRUE(setting.isOpen());
     EXPECT_EQ(textOf(windowOf(setting.chkExt[3])), L"JPG");
     setting.close();

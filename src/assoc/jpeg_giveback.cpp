@@ -23,8 +23,8 @@ void writeContentTypes(Registry& registry, platform::RegKey root, std::string_vi
 // Marks a place of the record as given back.
 void forget(Registry& registry, std::string_view section, std::string_view idKey,
             std::string_view shellKey) {
-    mdlINI::saveSetting(registry, section, idKey, "");
-    mdlINI::saveSetting(registry, section, shellKey, "");
+    mdlINI::saveMachineSetting(registry, section, idKey, "");
+    mdlINI::saveMachineSetting(registry, section, shellKey, "");
 }
 
 void giveBack(Registry& registry, Shell& shell, const keys::JpegExtension& kind) {
@@ -33,7 +33,7 @@ void giveBack(Registry& registry, Shell& shell, const keys::JpegExtension& kind)
     const bool rebuildClassKey = kind.ext == keys::jpeg.ext;
 
     // The classes root. With nothing kept it stays with the viewer.
-    const std::string rootProgId = mdlINI::getSetting(registry, kind.rootSection, keys::progIdKey);
+    const std::string rootProgId = mdlINI::getMachineSetting(registry, kind.rootSection, keys::progIdKey);
     if (!rootProgId.empty()) {
         if (rebuildClassKey) modReg::deleteRegKey(registry, kClassesRoot, kind.ext);
         modReg::setRegString(registry, kClassesRoot, kind.ext, keys::defaultValue, rootProgId);
@@ -44,7 +44,7 @@ void giveBack(Registry& registry, Shell& shell, const keys::JpegExtension& kind)
 
     // The per-user choices: restored when kept, else our own choice removed.
     const std::string fileExts = keys::fileExtsKey(kind.ext);
-    const std::string userProgId = mdlINI::getSetting(registry, kind.userSection, keys::progIdKey);
+    const std::string userProgId = mdlINI::getMachineSetting(registry, kind.userSection, keys::progIdKey);
     if (!userProgId.empty()) {
         modReg::setRegString(registry, kCurrentUser, fileExts, keys::userProgIdValue, userProgId);
         forget(registry, kind.userSection, keys::progIdKey, keys::progShellKey);
@@ -53,7 +53,7 @@ void giveBack(Registry& registry, Shell& shell, const keys::JpegExtension& kind)
         modReg::deleteRegValue(registry, kCurrentUser, fileExts, keys::userProgIdValue);
     }
 
-    const std::string application = mdlINI::getSetting(registry, kind.userSection, keys::appIdKey);
+    const std::string application = mdlINI::getMachineSetting(registry, kind.userSection, keys::appIdKey);
     if (!application.empty()) {
         modReg::setRegString(registry, kCurrentUser, fileExts, keys::userApplicationValue,
                              application);
@@ -65,7 +65,7 @@ void giveBack(Registry& registry, Shell& shell, const keys::JpegExtension& kind)
 
     // The machine's classes, whose key the take-over deleted.
     const std::string machineProgId =
-        mdlINI::getSetting(registry, kind.machineSection, keys::progIdKey);
+        mdlINI::getMachineSetting(registry, kind.machineSection, keys::progIdKey);
     if (!machineProgId.empty()) {
         const std::string machineKey = keys::machineClassKey(kind.ext);
         modReg::setRegString(registry, kLocalMachine, machineKey, keys::defaultValue,

@@ -46,9 +46,9 @@ std::string applicationCommand(Registry& registry, Files& files, std::string_vie
 // another program re-claimed the extension, say) must not lose it.
 void keepPrevious(Registry& registry, std::string_view section, std::string_view idKey,
                   std::string_view shellKey, std::string_view id, std::string_view command) {
-    if (!mdlINI::getSetting(registry, section, idKey).empty()) return;
-    mdlINI::saveSetting(registry, section, idKey, id);
-    mdlINI::saveSetting(registry, section, shellKey, command);
+    if (!mdlINI::getMachineSetting(registry, section, idKey).empty()) return;
+    mdlINI::saveMachineSetting(registry, section, idKey, id);
+    mdlINI::saveMachineSetting(registry, section, shellKey, command);
 }
 
 void takeOver(Registry& registry, Files& files, Shell& shell, const keys::JpegExtension& kind) {

@@ -76,7 +76,8 @@ std::string findPreviousHandler(platform::Registry& registry, platform::Shell& s
 
 // The command line that opens `sFile` with the saved command `sComm`: its
 // first "%1" (quoted or not) replaced by the path, every "%1" of a RUNDLL32
-// line, or the path appended when there is no placeholder. Quotes before the
+// line, or the path appended when there is no placeholder. A program path the
+// command starts with in quotes keeps them; other quotes before the
 // placeholder are dropped.
 std::string getShellString(std::string_view sComm, std::string_view sFile);
 

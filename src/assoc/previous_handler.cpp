@@ -27,6 +27,16 @@ std::string recordName(std::string_view path) {
     return name;
 }
 
+// The length of the quoted program path a command starts with ("" included),
+// or 0 when it starts otherwise or its quotes hold the placeholder.
+size_t quotedProgramLength(std::string_view command) {
+    if (command.empty() || command.front() != '"') return 0;
+    const size_t closing = command.find('"', 1);
+    if (closing == std::string_view::npos) return 0;
+    const std::string_view program = command.substr(0, closing + 1);
+    return keys::containsText(program, placeholder) ? 0 : program.size();
+}
+
 }  // namespace
 
 std::string findPreviousHandler(platform::Registry& registry, platform::Shell& shell,
@@ -36,7 +46,7 @@ std::string findPreviousHandler(platform::Registry& registry, platform::Shell& s
     // The user's own choice first, then the machine's, then the merged view.
     for (const std::string_view place : {"_HKCURR", "_HKLOCAL", "_HKROOT"}) {
         command = base::trimBlanks(
-            mdlINI::getSetting(registry, keys::joined(name, place), keys::progShellKey));
+            mdlINI::getMachineSetting(registry, keys::joined(name, place), keys::progShellKey));
         if (!command.empty()) break;
     }
     // Handing the file to this program would only start it again.
@@ -48,24 +58,30 @@ std::string findPreviousHandler(platform::Registry& registry, platform::Shell& s
 }
 
 std::string getShellString(std::string_view sComm, std::string_view sFile) {
+    // The program's path keeps its quotes: without them the process start
+    // tries "C:\Program.exe" first for "C:\Program Files\...", and a program
+    // planted there would run instead.
+    const size_t programLength = quotedProgramLength(sComm);
+    std::string line(sComm.substr(0, programLength));
+    const std::string_view rest = sComm.substr(programLength);
+
     // RUNDLL32 takes everything after the entry point as the file, unquoted.
     if (keys::containsText(mdlGen::upperCase(sComm), "RUNDLL32"))
-        return keys::replaceAll(mdlGen::withoutQuotes(sComm), placeholder, sFile);
+        return line + keys::replaceAll(mdlGen::withoutQuotes(rest), placeholder, sFile);
 
-    size_t at = sComm.find(quotedPlaceholder);
+    size_t at = rest.find(quotedPlaceholder);
     const bool quoted = at != std::string_view::npos;
-    if (!quoted) at = sComm.find(placeholder);
-    if (at == std::string_view::npos)
-        return mdlGen::withoutQuotes(sComm) + " " + std::string(sFile);
+    if (!quoted) at = rest.find(placeholder);
+    if (at == std::string_view::npos) return line + mdlGen::withoutQuotes(rest) + " " + std::string(sFile);
 
     // Only the first placeholder is filled in; whatever follows it stays as saved.
-    const std::string_view rest =
-        sComm.substr(at + (quoted ? quotedPlaceholder : placeholder).size());
-    std::string line = mdlGen::withoutQuotes(sComm.substr(0, at));
+    const std::string_view tail =
+        rest.substr(at + (quoted ? quotedPlaceholder : placeholder).size());
+    line += mdlGen::withoutQuotes(rest.substr(0, at));
     if (quoted) line += '"';
     line += sFile;
     if (quoted) line += '"';
-    line += rest;
+    line += tail;
     return line;
 }
 

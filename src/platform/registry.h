@@ -1,5 +1,5 @@
 #pragma once
-// The registry as the program uses it: the eight calls, nothing wider.
+// The registry as the program uses it: the calls it makes, nothing wider.
 // Every call mirrors its Win32 namesake and returns a Win32 error code (0 on
 // success). Names, paths and data are UTF-8 here; the Win32 implementation
 // converts them to the ANSI code page at the boundary.
@@ -53,6 +53,8 @@ public:
                           const uint8_t* data, uint32_t size) = 0;
     // RegDeleteKeyA: deletes one key; a key with subkeys is refused.
     virtual long deleteKey(RegKey root, std::string_view subKey) = 0;
+    // RegDeleteTreeA: deletes the key with every subkey and value below it.
+    virtual long deleteTree(RegKey root, std::string_view subKey) = 0;
     // RegDeleteValueA.
     virtual long deleteValue(RegKey key, std::string_view valueName) = 0;
     // RegCloseKey.

@@ -76,7 +76,7 @@ TEST_F(VerbsTest, PlainJpegGoesToThePreviousHandlerUnseen) {
     EXPECT_EQ(load("\"" + photo + "\""), frmMain::LoadOutcome::unloaded);
     ASSERT_EQ(fake.shell.startedProcesses.size(), 1u);
     // The executable loses its quotes; the process start finds it by its blank-separated prefixes.
-    EXPECT_EQ(fake.shell.startedProcesses[0], "C:\\Photos\\photos.exe \"" + photo + "\"");
+    EXPECT_EQ(fake.shell.startedProcesses[0], "\"C:\\Photos\\photos.exe\" \"" + photo + "\"");
     EXPECT_FALSE(viewer->pictureLoaded());
     EXPECT_EQ(mdlINI::getSetting(fake.registry, "", "ADDRESS_BAR"), "1");
 }

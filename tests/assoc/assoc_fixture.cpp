@@ -71,7 +71,7 @@ std::string AssocTest::text(platform::RegKey root, std::string_view path,
 }
 
 std::string AssocTest::record(std::string_view section, std::string_view key) {
-    return mdlINI::getSetting(registry, section, key);
+    return mdlINI::getMachineSetting(registry, section, key);
 }
 
 std::map<std::string, std::string> AssocTest::records() {

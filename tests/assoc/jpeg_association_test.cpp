@@ -142,6 +142,31 @@ TEST_F(AssocTest, MachineClassKeyIsTakenOverAndGivenBackForItsOwnExtension) {
     EXPECT_EQ(shell.associationNotices, 2);
 }
 
+// Windows writes a value through the classes root to the per-user key where
+// one exists, even when the machine has the key too.
+TEST_F(AssocTest, APerUserClassThatCannotBeClearedIsTakenOverAndGivenBackWhereItLives) {
+    installStockJpegHandler();
+    const std::string userJpeg = "Software\\Classes\\.jpeg";
+    registry.putString(kCurrentUser, userJpeg, "", "OtherViewer.Jpeg");
+    registry.putString(kCurrentUser, userJpeg + "\\OpenWithProgids", "OtherViewer.Jpeg", "");
+    registry.putString(kLocalMachine, "Software\\Classes\\OtherViewer.Jpeg\\shell\\open\\command",
+                       "", "other.exe \"%1\"");
+
+    mdlFileAssoc::associateJpeg(registry, files, shell);
+    EXPECT_EQ(text(kCurrentUser, userJpeg, ""), "TessmireJpgFile");
+    EXPECT_EQ(text(kClassesRoot, ".jpeg", ""), "TessmireJpgFile");
+    EXPECT_EQ(record("JPEG_HKROOT", "PROG_ID"), "OtherViewer.Jpeg");
+    EXPECT_EQ(record("JPEG_HKROOT", "PROG_SHELL"), "other.exe \"%1\"");
+    EXPECT_EQ(record("JPEG_HKLOCAL", "PROG_ID"), "jpegfile");
+    EXPECT_EQ(mdlFileAssoc::isAssociated(registry, ".jpeg"), 1);
+
+    mdlFileAssoc::unassociateJpeg(registry, shell);
+    EXPECT_EQ(text(kCurrentUser, userJpeg, ""), "OtherViewer.Jpeg");
+    EXPECT_EQ(text(kLocalMachine, "Software\\Classes\\.jpeg", ""), "jpegfile");
+    EXPECT_EQ(record("JPEG_HKROOT", "PROG_ID"), "");
+    EXPECT_EQ(record("JPEG_HKLOCAL", "PROG_ID"), "");
+}
+
 TEST_F(AssocTest, WithNothingRegisteredTheClassRootStaysWithTheViewer) {
     mdlFileAssoc::associateJpeg(registry, files, shell);
     EXPECT_EQ(text(kClassesRoot, ".jpeg", ""), "TessmireJpgFile");

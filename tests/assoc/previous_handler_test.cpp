@@ -14,24 +14,24 @@ using mdlFileAssoc::getShellString;
 
 TEST_F(AssocTest, UserRecordComesFirstThenMachineThenClassRoot) {
     const std::string file = "C:\\Pictures\\shot.jpg";
-    mdlINI::saveSetting(registry, "JPEG_HKCURR", "PROG_SHELL", "jpeg-only.exe %1");
+    mdlINI::saveMachineSetting(registry, "JPEG_HKCURR", "PROG_SHELL", "jpeg-only.exe %1");
     EXPECT_EQ(findPreviousHandler(registry, shell, file), "");
 
-    mdlINI::saveSetting(registry, "JPG_HKROOT", "PROG_SHELL", "root.exe %1");
+    mdlINI::saveMachineSetting(registry, "JPG_HKROOT", "PROG_SHELL", "root.exe %1");
     EXPECT_EQ(findPreviousHandler(registry, shell, file), "root.exe %1");
-    mdlINI::saveSetting(registry, "JPG_HKLOCAL", "PROG_SHELL", "  machine.exe %1  ");
+    mdlINI::saveMachineSetting(registry, "JPG_HKLOCAL", "PROG_SHELL", "  machine.exe %1  ");
     EXPECT_EQ(findPreviousHandler(registry, shell, file), "machine.exe %1");
     // A record of blanks only is as good as none.
-    mdlINI::saveSetting(registry, "JPG_HKCURR", "PROG_SHELL", "   ");
+    mdlINI::saveMachineSetting(registry, "JPG_HKCURR", "PROG_SHELL", "   ");
     EXPECT_EQ(findPreviousHandler(registry, shell, file), "machine.exe %1");
-    mdlINI::saveSetting(registry, "JPG_HKCURR", "PROG_SHELL", "user.exe %1");
+    mdlINI::saveMachineSetting(registry, "JPG_HKCURR", "PROG_SHELL", "user.exe %1");
     EXPECT_EQ(findPreviousHandler(registry, shell, file), "user.exe %1");
     // The extension's letter case does not matter here.
     EXPECT_EQ(findPreviousHandler(registry, shell, "C:\\Pictures\\SHOT.JPG"), "user.exe %1");
 }
 
 TEST_F(AssocTest, OtherExtensionsHaveNoPreviousHandler) {
-    mdlINI::saveSetting(registry, "JPEG_HKCURR", "PROG_SHELL", "viewer.exe %1");
+    mdlINI::saveMachineSetting(registry, "JPEG_HKCURR", "PROG_SHELL", "viewer.exe %1");
     for (const std::string_view path : {"C:\\Pictures\\page.mire", "C:\\Pictures\\page",
                                         "C:\\Pictures\\page.j", "C:\\my.jpeg\\page", ""}) {
         EXPECT_EQ(findPreviousHandler(registry, shell, path), "") << path;
@@ -40,12 +40,12 @@ TEST_F(AssocTest, OtherExtensionsHaveNoPreviousHandler) {
 
 TEST_F(AssocTest, ACommandThatStartsThisProgramIsDiscardedInAnyLetterCase) {
     shell.ownPath = "C:\\Program Files\\Tessmire\\TsViewer.EXE";
-    mdlINI::saveSetting(registry, "JPEG_HKCURR", "PROG_SHELL",
-                        "\"c:\\program files\\tessmire\\TSVIEWER.exe\" \"%1\"");
-    mdlINI::saveSetting(registry, "JPEG_HKLOCAL", "PROG_SHELL", "machine.exe %1");
+    mdlINI::saveMachineSetting(registry, "JPEG_HKCURR", "PROG_SHELL",
+                               "\"c:\\program files\\tessmire\\TSVIEWER.exe\" \"%1\"");
+    mdlINI::saveMachineSetting(registry, "JPEG_HKLOCAL", "PROG_SHELL", "machine.exe %1");
     EXPECT_EQ(findPreviousHandler(registry, shell, "C:\\a.jpeg"), "");
 
-    mdlINI::saveSetting(registry, "JPEG_HKCURR", "PROG_SHELL", "C:\\Tools\\tsviewer2.exe %1");
+    mdlINI::saveMachineSetting(registry, "JPEG_HKCURR", "PROG_SHELL", "C:\\Tools\\tsviewer2.exe %1");
     EXPECT_EQ(findPreviousHandler(registry, shell, "C:\\a.jpeg"), "C:\\Tools\\tsviewer2.exe %1");
 }
 
@@ -55,7 +55,7 @@ TEST_F(AssocTest, HandOffAfterInstallUsesTheUsersFormerProgram) {
     runInstall();
     const std::string file = "C:\\My Pictures\\plain.jpeg";
     EXPECT_EQ(getShellString(findPreviousHandler(registry, shell, file), file),
-              "C:\\Program Files\\Photo Studio\\studio.exe \"C:\\My Pictures\\plain.jpeg\"");
+              "\"C:\\Program Files\\Photo Studio\\studio.exe\" \"C:\\My Pictures\\plain.jpeg\"");
     // ".jpg" was not taken over by the install verb: nothing to hand to.
     EXPECT_EQ(findPreviousHandler(registry, shell, "C:\\My Pictures\\plain.jpg"), "");
 
@@ -69,26 +69,32 @@ TEST(ShellStringTest, PlaceholdersAreFilledAsTheCommandWritesThem) {
         std::string_view command, expected;
     };
     const Case cases[] = {
-        // Quoted placeholder: the path stays quoted, the program's quotes go.
+        // Quoted placeholder: the path stays quoted, and so does the program's
+        // path, so "C:\Program.exe" is never tried first.
         {R"("C:\Program Files\App\app.exe" "%1")",
-         R"(C:\Program Files\App\app.exe "C:\My Pictures\a b.jpg")"},
+         R"("C:\Program Files\App\app.exe" "C:\My Pictures\a b.jpg")"},
         {R"("%1")", R"("C:\My Pictures\a b.jpg")"},
         // Only the first placeholder is filled; the rest stays as saved.
         {R"("C:\app.exe" "%1" /print "%1" "x")",
-         R"(C:\app.exe "C:\My Pictures\a b.jpg" /print "%1" "x")"},
+         R"("C:\app.exe" "C:\My Pictures\a b.jpg" /print "%1" "x")"},
         // The quoted form wins even when a plain one comes first.
         {R"(app.exe %1 "%1")", R"(app.exe %1 "C:\My Pictures\a b.jpg")"},
-        // Plain placeholder: the path goes in unquoted.
+        // Plain placeholder: the path goes in unquoted; quotes after the program go.
         {R"(C:\App\app.exe %1 /x)", R"(C:\App\app.exe C:\My Pictures\a b.jpg /x)"},
-        {R"("C:\App\app.exe" %1 "/x")", R"(C:\App\app.exe C:\My Pictures\a b.jpg "/x")"},
+        {R"("C:\App\app.exe" %1 "/x")", R"("C:\App\app.exe" C:\My Pictures\a b.jpg "/x")"},
+        {R"("C:\App\app.exe" "/x" %1)", R"("C:\App\app.exe" /x C:\My Pictures\a b.jpg)"},
         // No placeholder: the path is appended after a blank.
         {R"("C:\Program Files\App\app.exe" /view)",
-         R"(C:\Program Files\App\app.exe /view C:\My Pictures\a b.jpg)"},
+         R"("C:\Program Files\App\app.exe" /view C:\My Pictures\a b.jpg)"},
+        // A quoted program that is itself the placeholder is no program.
+        {R"("%1" /x)", R"("C:\My Pictures\a b.jpg" /x)"},
         // A placeholder written "%L" is no placeholder.
         {R"(app.exe "%L")", R"(app.exe %L C:\My Pictures\a b.jpg)"},
-        // RUNDLL32 in any case: no quotes at all, every placeholder filled.
+        // RUNDLL32 in any case: no quotes but the program's, every placeholder filled.
         {R"(rundll32.exe "C:\Program Files\Photo\PhotoViewer.dll", ImageView_Fullscreen %1)",
          R"(rundll32.exe C:\Program Files\Photo\PhotoViewer.dll, ImageView_Fullscreen C:\My Pictures\a b.jpg)"},
+        {R"("C:\Win dows\rundll32.exe" "C:\Program Files\Photo\PhotoViewer.dll", Show %1)",
+         R"("C:\Win dows\rundll32.exe" C:\Program Files\Photo\PhotoViewer.dll, Show C:\My Pictures\a b.jpg)"},
         {R"(C:\Windows\RunDll32.EXE shimgvw.dll,ImageView "%1" %1)",
          R"(C:\Windows\RunDll32.EXE shimgvw.dll,ImageView C:\My Pictures\a b.jpg C:\My Pictures\a b.jpg)"},
     };

@@ -21,18 +21,46 @@ protected:
     MemoryRegistry registry;
 };
 
+const char* const userKey = "Software\\tessmire";
+const char* const machineKey = "SOFTWARE\\tessmire";
+
 TEST_F(SettingsTest, MissingValuesAndSectionsReadEmpty) {
     EXPECT_EQ(mdlINI::getSetting(registry, "Print", "orientation"), "");
-    registry.putString(kLocalMachine, "SOFTWARE\\tessmire\\Print", "color", "2");
+    registry.putString(kCurrentUser, "Software\\tessmire\\Print", "color", "2");
     EXPECT_EQ(mdlINI::getSetting(registry, "Print", "orientation"), "");
     EXPECT_EQ(mdlINI::getSetting(registry, "Print", "color"), "2");
 }
 
+// A standard user may not write the machine's key: the settings live per user,
+// and those an earlier version kept in the machine's key still count.
+TEST_F(SettingsTest, UserSettingsComeFirstThenTheMachinesAndAreWrittenPerUserOnly) {
+    registry.putString(kLocalMachine, machineKey, "ADDRESS_BAR", "0");
+    registry.putString(kLocalMachine, "SOFTWARE\\tessmire\\Print", "color", "2");
+    registry.setMachineReadOnly(true);
+    EXPECT_EQ(mdlINI::getSetting(registry, "", "ADDRESS_BAR"), "0");
+
+    mdlINI::saveSetting(registry, "", "ADDRESS_BAR", "1");
+    mdlINI::saveSetting(registry, "Print", "orientation", "2");
+    EXPECT_EQ(mdlINI::getSetting(registry, "", "ADDRESS_BAR"), "1");
+    EXPECT_EQ(mdlINI::getSetting(registry, "Print", "orientation"), "2");
+    EXPECT_EQ(mdlINI::getSetting(registry, "Print", "color"), "2");
+    EXPECT_EQ(modReg::queryRegString(registry, kLocalMachine, machineKey, "ADDRESS_BAR"), "0");
+    EXPECT_EQ(registry.value(kCurrentUser, userKey, "ADDRESS_BAR")->data, bytesOf("1"));
+
+    // The handlers' record is the machine's alone: a per-user value never stands in for it.
+    registry.setMachineReadOnly(false);
+    mdlINI::saveMachineSetting(registry, "JPEG_HKROOT", "PROG_ID", "jpegfile");
+    registry.putString(kCurrentUser, "Software\\tessmire\\JPG_HKROOT", "PROG_ID", "planted");
+    EXPECT_EQ(mdlINI::getMachineSetting(registry, "JPEG_HKROOT", "PROG_ID"), "jpegfile");
+    EXPECT_EQ(mdlINI::getMachineSetting(registry, "JPG_HKROOT", "PROG_ID"), "");
+    EXPECT_FALSE(registry.keyExists(kCurrentUser, "Software\\tessmire\\JPEG_HKROOT"));
+}
+
 TEST_F(SettingsTest, SaveInTheBaseSectionCreatesTheProductKeyAndStoresTextWithoutNul) {
-    ASSERT_FALSE(registry.keyExists(kLocalMachine, "SOFTWARE\\tessmire"));
+    ASSERT_FALSE(registry.keyExists(kCurrentUser, userKey));
     mdlINI::saveSetting(registry, "", "ADDRESS_BAR", "1");
 
-    const auto stored = registry.value(kLocalMachine, "SOFTWARE\\tessmire", "ADDRESS_BAR");
+    const auto stored = registry.value(kCurrentUser, userKey, "ADDRESS_BAR");
     ASSERT_TRUE(stored.has_value());
     EXPECT_EQ(stored->type, platform::kRegSz);
     EXPECT_EQ(stored->data, bytesOf("1"));
@@ -46,7 +74,7 @@ TEST_F(SettingsTest, SavedValuesReadBackIdentically) {
         mdlINI::saveSetting(registry, "Last Execute", "Tag", value);
         EXPECT_EQ(mdlINI::getSetting(registry, "Last Execute", "Tag"), value);
         // Multi-byte text is stored whole: its byte length, not its character count.
-        EXPECT_EQ(registry.value(kLocalMachine, "SOFTWARE\\tessmire\\Last Execute", "Tag")->data,
+        EXPECT_EQ(registry.value(kCurrentUser, "Software\\tessmire\\Last Execute", "Tag")->data,
                   bytesOf(value));
     }
 }
@@ -59,21 +87,21 @@ TEST_F(SettingsTest, KeyAndSectionNamesIgnoreLetterCase) {
 }
 
 TEST_F(SettingsTest, TextWrittenByOthersIsCutAtItsFirstNul) {
-    const std::string path = "SOFTWARE\\tessmire";
-    registry.putString(kLocalMachine, path, "withNul", "abc", true);
-    registry.putValue(kLocalMachine, path, "embedded", platform::kRegSz,
+    const std::string path = userKey;
+    registry.putString(kCurrentUser, path, "withNul", "abc", true);
+    registry.putValue(kCurrentUser, path, "embedded", platform::kRegSz,
                       {'a', 'b', 0, 'c', 'd', 0});
-    registry.putValue(kLocalMachine, path, "onlyNul", platform::kRegSz, {0});
+    registry.putValue(kCurrentUser, path, "onlyNul", platform::kRegSz, {0});
     EXPECT_EQ(mdlINI::getSetting(registry, "", "withNul"), "abc");
     EXPECT_EQ(mdlINI::getSetting(registry, "", "embedded"), "ab");
     EXPECT_EQ(mdlINI::getSetting(registry, "", "onlyNul"), "");
 }
 
 TEST_F(SettingsTest, ValuesOfOtherTypesReadEmpty) {
-    const std::string path = "SOFTWARE\\tessmire";
-    registry.putValue(kLocalMachine, path, "expand", platform::kRegExpandSz, bytesOf("%TEMP%\0"));
-    registry.putValue(kLocalMachine, path, "multi", platform::kRegMultiSz, bytesOf("a\0b\0\0"));
-    registry.putValue(kLocalMachine, path, "number", platform::kRegDword, {1, 0, 0, 0});
+    const std::string path = userKey;
+    registry.putValue(kCurrentUser, path, "expand", platform::kRegExpandSz, bytesOf("%TEMP%\0"));
+    registry.putValue(kCurrentUser, path, "multi", platform::kRegMultiSz, bytesOf("a\0b\0\0"));
+    registry.putValue(kCurrentUser, path, "number", platform::kRegDword, {1, 0, 0, 0});
     for (const char* name : {"expand", "multi", "number"}) {
         EXPECT_EQ(mdlINI::getSetting(registry, "", name), "") << name;
     }
@@ -119,33 +147,56 @@ TEST_F(SettingsTest, RefusedWritesChangeNothingAndReportNothing) {
 
     mdlINI::saveSetting(registry, "", "ADDRESS_BAR", "0");
     mdlINI::saveSetting(registry, "Print", "color", "1");
-    modReg::deleteRegValue(registry, kLocalMachine, "SOFTWARE\\tessmire", "ADDRESS_BAR");
-    modReg::deleteRegKey(registry, kLocalMachine, "SOFTWARE\\tessmire");
+    modReg::deleteRegValue(registry, kCurrentUser, userKey, "ADDRESS_BAR");
+    modReg::deleteRegKey(registry, kCurrentUser, userKey);
+    modReg::deleteRegKey(registry, kCurrentUser, "Software");
 
     EXPECT_GT(registry.writeCallCount(), 0u);
     EXPECT_EQ(mdlINI::getSetting(registry, "", "ADDRESS_BAR"), "1");
-    EXPECT_FALSE(registry.keyExists(kLocalMachine, "SOFTWARE\\tessmire\\Print"));
+    EXPECT_FALSE(registry.keyExists(kCurrentUser, "Software\\tessmire\\Print"));
 }
 
 // The association logic relies on the merged view behaving as Windows' does.
 TEST_F(SettingsTest, ClassesRootPrefersThePerUserKeyAndWritesWhereTheKeyLives) {
     registry.putString(kLocalMachine, "Software\\Classes\\.jpg", "", "jpegfile");
     EXPECT_EQ(modReg::queryRegString(registry, kClassesRoot, ".jpg", ""), "jpegfile");
+    // Only in the machine's classes: a write goes there.
+    modReg::setRegString(registry, kClassesRoot, ".jpg", "Content Type", "image/jpeg");
+    EXPECT_TRUE(registry.value(kLocalMachine, "Software\\Classes\\.jpg", "Content Type"));
 
     registry.putString(kCurrentUser, "Software\\Classes\\.jpg", "", "userfile");
     EXPECT_EQ(modReg::queryRegString(registry, kClassesRoot, ".jpg", ""), "userfile");
-
-    // Present in both: a write goes to the machine's key.
+    // Present in both: a write goes to the per-user key, and reads back through the view.
     modReg::setRegString(registry, kClassesRoot, ".jpg", "", "tessmirejpgfile");
-    EXPECT_EQ(modReg::queryRegString(registry, kLocalMachine, "Software\\Classes\\.jpg", ""),
+    EXPECT_EQ(modReg::queryRegString(registry, kCurrentUser, "Software\\Classes\\.jpg", ""),
               "tessmirejpgfile");
-    // Present only per user: a write goes there.
+    EXPECT_EQ(modReg::queryRegString(registry, kLocalMachine, "Software\\Classes\\.jpg", ""),
+              "jpegfile");
+    EXPECT_EQ(modReg::queryRegString(registry, kClassesRoot, ".jpg", ""), "tessmirejpgfile");
+    // New keys go to the machine's classes, also below a per-user one.
     registry.putString(kCurrentUser, "Software\\Classes\\userOnly", "", "a");
     modReg::setRegString(registry, kClassesRoot, "userOnly\\shell", "", "b");
-    EXPECT_TRUE(registry.keyExists(kCurrentUser, "Software\\Classes\\userOnly\\shell"));
-    // New keys go to the machine's classes.
+    EXPECT_TRUE(registry.keyExists(kLocalMachine, "Software\\Classes\\userOnly\\shell"));
     modReg::setRegString(registry, kClassesRoot, "tessmirefile", "", "c");
     EXPECT_TRUE(registry.keyExists(kLocalMachine, "Software\\Classes\\tessmirefile"));
+    EXPECT_FALSE(registry.keyExists(kCurrentUser, "Software\\Classes\\tessmirefile"));
+    // A deletion through the view takes the per-user key, which uncovers the machine's.
+    modReg::deleteRegKey(registry, kClassesRoot, ".jpg");
+    EXPECT_EQ(modReg::queryRegString(registry, kClassesRoot, ".jpg", ""), "jpegfile");
+}
+
+TEST_F(SettingsTest, DeleteTreeTakesTheKeyWithEverythingBelowIt) {
+    modReg::setRegString(registry, kClassesRoot, "tessmirefile\\shell\\open\\command", "", "x");
+    registry.putString(kCurrentUser, "Software\\Classes\\tessmirefile\\DefaultIcon", "", "i");
+    platform::ScopedRegKey open(registry);
+    registry.openKey(kLocalMachine, "Software\\Classes\\tessmirefile\\shell", open.out());
+    EXPECT_EQ(registry.deleteTree(kLocalMachine, "Software\\Classes\\tessmirefile"),
+              platform::kErrorSuccess);
+    EXPECT_FALSE(registry.keyExists(kLocalMachine, "Software\\Classes\\tessmirefile"));
+    EXPECT_TRUE(registry.keyExists(kCurrentUser, "Software\\Classes\\tessmirefile"));
+    EXPECT_EQ(open.close(), platform::kErrorInvalidHandle) << "a handle to a deleted key";
+    EXPECT_EQ(registry.deleteTree(kLocalMachine, "Software\\Classes\\missing"),
+              platform::kErrorFileNotFound);
 }
 
 }  // namespace

@@ -52,82 +52,78 @@ MemoryRegistry::MemoryRegistry()
 
 MemoryRegistry::~MemoryRegistry() = default;
 
-MemoryRegistry::Node* MemoryRegistry::resolveRoot(RegKey key) const {
-    if (key == kCurrentUser) return currentUser_.get();
-    if (key == kLocalMachine) return localMachine_.get();
+MemoryRegistry::Node* MemoryRegistry::hiveNode(RegKey hive) const {
+    if (hive == kCurrentUser) return currentUser_.get();
+    if (hive == kLocalMachine) return localMachine_.get();
+    return nullptr;
+}
+
+MemoryRegistry::Place MemoryRegistry::resolve(RegKey key) const {
+    if (key == kCurrentUser || key == kLocalMachine) return {hiveNode(key), key};
+    if (key == kClassesRoot) return find(kClassesRoot, "");
     const auto it = handles_.find(key);
-    return it == handles_.end() ? nullptr : it->second;
+    return it == handles_.end() ? Place{} : it->second;
 }
 
-// HKEY_CLASSES_ROOT: a read finds the per-user key first; a write goes to the
-// per-user key where only it exists, else to the machine's.
-MemoryRegistry::Node* MemoryRegistry::classesRootNode(std::string_view path, bool forWrite) const {
-    const std::string full = joinPath(classesPath, path);
-    Node* user = find(kCurrentUser, full);
-    Node* machine = find(kLocalMachine, full);
-    if (!forWrite) return user ? user : machine;
-    if (user && !machine) return user;
-    return machine;
-}
-
-MemoryRegistry::Node* MemoryRegistry::find(RegKey root, std::string_view path) const {
-    if (root == kClassesRoot) return classesRootNode(path, false);
-    Node* node = resolveRoot(root);
-    for (const std::string& part : splitPath(path)) {
-        if (!node) return nullptr;
-        const auto it = node->children.find(part);
-        node = it == node->children.end() ? nullptr : it->second.get();
-    }
-    return node;
-}
-
-MemoryRegistry::Node* MemoryRegistry::findOrCreate(RegKey root, std::string_view path) {
+// HKEY_CLASSES_ROOT reads the per-user key where there is one, else the machine's.
+MemoryRegistry::Place MemoryRegistry::find(RegKey root, std::string_view path) const {
     if (root == kClassesRoot) {
-        // Create below the hive that holds the deepest existing level.
-        const std::vector<std::string> parts = splitPath(path);
-        for (size_t depth = parts.size() + 1; depth-- > 0;) {
-            std::string prefix;
-            for (size_t i = 0; i < depth; ++i)
-                prefix = prefix.empty() ? parts[i] : prefix + "\\" + parts[i];
-            const std::string full = joinPath(classesPath, prefix);
-            const bool inUser = find(kCurrentUser, full) != nullptr;
-            const bool inMachine = find(kLocalMachine, full) != nullptr;
-            if (inUser || inMachine || depth == 0) {
-                const RegKey hive = (inUser && !inMachine) ? kCurrentUser : kLocalMachine;
-                return findOrCreate(hive, joinPath(classesPath, path));
-            }
-        }
+        const std::string full = joinPath(classesPath, path);
+        const Place user = find(kCurrentUser, full);
+        return user.node ? user : find(kLocalMachine, full);
     }
-    Node* node = resolveRoot(root);
+    Place place = resolve(root);
     for (const std::string& part : splitPath(path)) {
-        if (!node) return nullptr;
-        auto& child = node->children[part];
-        if (!child) child = std::make_unique<Node>();
-        node = child.get();
+        if (!place.node) return {};
+        const auto it = place.node->children.find(part);
+        place.node = it == place.node->children.end() ? nullptr : it->second.get();
     }
-    return node;
+    return place.node ? place : Place{};
 }
 
-RegKey MemoryRegistry::newHandle(Node* node) {
+// HKEY_CLASSES_ROOT writes to the per-user key where there is one; a key that
+// does not exist yet is made in the machine's classes.
+MemoryRegistry::Place MemoryRegistry::findOrCreate(RegKey root, std::string_view path) {
+    if (root == kClassesRoot) {
+        const std::string full = joinPath(classesPath, path);
+        const Place user = find(kCurrentUser, full);
+        return user.node ? user : findOrCreate(kLocalMachine, full);
+    }
+    Place place = resolve(root);
+    for (const std::string& part : splitPath(path)) {
+        if (!place.node) return {};
+        auto& child = place.node->children[part];
+        if (!child) child = std::make_unique<Node>();
+        place.node = child.get();
+    }
+    return place;
+}
+
+RegKey MemoryRegistry::newHandle(Place place) {
     const RegKey handle = nextHandle_;
     nextHandle_ += 4;
-    handles_[handle] = node;
+    handles_[handle] = place;
     return handle;
+}
+
+bool MemoryRegistry::refusesWrite(RegKey hive) const {
+    return readOnly_ || (machineReadOnly_ && hive == kLocalMachine);
 }
 
 long MemoryRegistry::openKey(RegKey root, std::string_view subKey, RegKey& result) {
     result = 0;
-    if (root != kClassesRoot && !resolveRoot(root)) return kErrorInvalidHandle;
-    Node* node = find(root, subKey);
-    if (!node) return kErrorFileNotFound;
-    result = newHandle(node);
+    if (!resolve(root).node && root != kClassesRoot) return kErrorInvalidHandle;
+    const Place place = find(root, subKey);
+    if (!place.node) return kErrorFileNotFound;
+    result = newHandle(place);
     return kErrorSuccess;
 }
 
 long MemoryRegistry::createKey(RegKey root, std::string_view subKey, RegKey& result) {
     // RegCreateKeyA asks for the most access allowed: a user without write
     // access still opens an existing key, and then cannot write to it.
-    if (readOnly_ && find(root, subKey)) {
+    const Place existing = find(root, subKey);
+    if (existing.node && refusesWrite(existing.hive)) {
         ++writeCalls_;
         return openKey(root, subKey, result);
     }
@@ -139,17 +135,20 @@ long MemoryRegistry::createKeyEx(RegKey root, std::string_view subKey, uint32_t 
                                  uint32_t /*access*/, RegKey& result) {
     ++writeCalls_;
     result = 0;
-    if (root != kClassesRoot && !resolveRoot(root)) return kErrorInvalidHandle;
-    // Creating, or opening for writing, is refused to a user without write access.
-    if (readOnly_) return kErrorAccessDenied;
+    if (!resolve(root).node && root != kClassesRoot) return kErrorInvalidHandle;
+    // Creating, or opening for writing, is refused where the user may not write.
+    RegKey hive = resolve(root).hive;
+    if (root == kClassesRoot)
+        hive = find(kCurrentUser, joinPath(classesPath, subKey)).node ? kCurrentUser
+                                                                     : kLocalMachine;
+    if (refusesWrite(hive)) return kErrorAccessDenied;
     result = newHandle(findOrCreate(root, subKey));
     return kErrorSuccess;
 }
 
 long MemoryRegistry::queryValue(RegKey key, std::string_view valueName, uint32_t& type,
                                 uint8_t* data, uint32_t& size) {
-    Node* node = resolveRoot(key);
-    if (key == kClassesRoot) node = find(kClassesRoot, "");
+    Node* node = resolve(key).node;
     if (!node) return kErrorInvalidHandle;
     const auto it = node->values.find(valueName);
     if (it == node->values.end()) return kErrorFileNotFound;
@@ -172,52 +171,64 @@ long MemoryRegistry::queryValue(RegKey key, std::string_view valueName, uint32_t
 long MemoryRegistry::setValue(RegKey key, std::string_view valueName, uint32_t type,
                               const uint8_t* data, uint32_t size) {
     ++writeCalls_;
-    Node* node = resolveRoot(key);
-    if (!node) return kErrorInvalidHandle;
-    if (readOnly_) return kErrorAccessDenied;
-    Value& stored = node->values[std::string(valueName)];
+    const Place place = resolve(key);
+    if (!place.node) return kErrorInvalidHandle;
+    if (refusesWrite(place.hive)) return kErrorAccessDenied;
+    Value& stored = place.node->values[std::string(valueName)];
     stored.type = type;
     stored.data.assign(data, data + size);
     return kErrorSuccess;
 }
 
 long MemoryRegistry::deleteKey(RegKey root, std::string_view subKey) {
+    return removeKey(root, subKey, false);
+}
+
+long MemoryRegistry::deleteTree(RegKey root, std::string_view subKey) {
+    return removeKey(root, subKey, true);
+}
+
+long MemoryRegistry::removeKey(RegKey root, std::string_view subKey, bool withSubkeys) {
     ++writeCalls_;
     const std::vector<std::string> parts = splitPath(subKey);
     if (parts.empty()) return kErrorAccessDenied;
-    Node* node = find(root, subKey);
-    if (!node) return kErrorFileNotFound;
-    // As on the NT family: a key that still has subkeys is refused.
-    if (readOnly_ || !node->children.empty()) return kErrorAccessDenied;
+    const Place place = find(root, subKey);
+    if (!place.node) return kErrorFileNotFound;
+    if (refusesWrite(place.hive)) return kErrorAccessDenied;
+    // As on the NT family: RegDeleteKey refuses a key that still has subkeys.
+    if (!withSubkeys && !place.node->children.empty()) return kErrorAccessDenied;
 
     std::string parentPath;
-    for (size_t i = 0; i + 1 < parts.size(); ++i) parentPath = joinPath(parentPath, parts[i]);
-    if (!parentPath.empty() && parentPath.front() == '\\') parentPath.erase(0, 1);
-    Node* parent = nullptr;
-    if (root == kClassesRoot) {
-        // Delete in the hive the merged view found the key in.
-        const std::string full = joinPath(classesPath, subKey);
-        const RegKey hive = find(kCurrentUser, full) == node ? kCurrentUser : kLocalMachine;
-        parent = find(hive, joinPath(classesPath, parentPath));
-    } else {
-        parent = find(root, parentPath);
+    for (size_t i = 0; i + 1 < parts.size(); ++i)
+        parentPath = parentPath.empty() ? parts[i] : parentPath + "\\" + parts[i];
+    // Through the classes root the key is deleted in the hive it was found in.
+    const Place parent = root == kClassesRoot
+                             ? find(place.hive, joinPath(classesPath, parentPath))
+                             : find(root, parentPath);
+    if (!parent.node) return kErrorFileNotFound;
+
+    // Handles to the deleted keys go with them.
+    std::vector<const Node*> removed{place.node};
+    for (size_t i = 0; i < removed.size(); ++i) {
+        for (const auto& child : removed[i]->children) removed.push_back(child.second.get());
     }
-    if (!parent) return kErrorFileNotFound;
     for (auto it = handles_.begin(); it != handles_.end();) {
-        it = it->second == node ? handles_.erase(it) : std::next(it);
+        const bool gone =
+            std::find(removed.begin(), removed.end(), it->second.node) != removed.end();
+        it = gone ? handles_.erase(it) : std::next(it);
     }
-    parent->children.erase(parts.back());
+    parent.node->children.erase(parts.back());
     return kErrorSuccess;
 }
 
 long MemoryRegistry::deleteValue(RegKey key, std::string_view valueName) {
     ++writeCalls_;
-    Node* node = resolveRoot(key);
-    if (!node) return kErrorInvalidHandle;
-    if (readOnly_) return kErrorAccessDenied;
-    const auto it = node->values.find(valueName);
-    if (it == node->values.end()) return kErrorFileNotFound;
-    node->values.erase(it);
+    const Place place = resolve(key);
+    if (!place.node) return kErrorInvalidHandle;
+    if (refusesWrite(place.hive)) return kErrorAccessDenied;
+    const auto it = place.node->values.find(valueName);
+    if (it == place.node->values.end()) return kErrorFileNotFound;
+    place.node->values.erase(it);
     return kErrorSuccess;
 }
 
@@ -228,8 +239,7 @@ long MemoryRegistry::closeKey(RegKey key) {
 
 void MemoryRegistry::putValue(RegKey root, std::string_view path, std::string_view name,
                               uint32_t type, std::vector<uint8_t> data) {
-    Node* node = findOrCreate(root, path);
-    node->values[std::string(name)] = Value{type, std::move(data)};
+    findOrCreate(root, path).node->values[std::string(name)] = Value{type, std::move(data)};
 }
 
 void MemoryRegistry::putString(RegKey root, std::string_view path, std::string_view name,
@@ -240,16 +250,39 @@ void MemoryRegistry::putString(RegKey root, std::string_view path, std::string_v
 }
 
 bool MemoryRegistry::keyExists(RegKey root, std::string_view path) const {
-    return find(root, path) != nullptr;
+    return find(root, path).node != nullptr;
 }
 
 std::optional<MemoryRegistry::Value> MemoryRegistry::value(RegKey root, std::string_view path,
                                                            std::string_view name) const {
-    const Node* node = find(root, path);
+    const Node* node = find(root, path).node;
     if (!node) return std::nullopt;
     const auto it = node->values.find(name);
     if (it == node->values.end()) return std::nullopt;
     return it->second;
+}
+
+}  // namespace testsupport
+
+namespace testsupport {
+
+std::vector<MemoryRegistry::Entry> MemoryRegistry::allValues() const {
+    std::vector<Entry> entries;
+    struct Walk {
+        std::vector<Entry>& out;
+        RegKey hive;
+        void operator()(const Node& node, const std::string& path) const {
+            for (const auto& [name, value] : node.values) {
+                const auto nul = std::find(value.data.begin(), value.data.end(), uint8_t{0});
+                out.push_back({hive, path, name, std::string(value.data.begin(), nul)});
+            }
+            for (const auto& [name, child] : node.children)
+                (*this)(*child, path.empty() ? name : path + "\\" + name);
+        }
+    };
+    Walk{entries, kCurrentUser}(*currentUser_, "");
+    Walk{entries, kLocalMachine}(*localMachine_, "");
+    return entries;
 }
 
 }  // namespace testsupport

@@ -3,8 +3,12 @@
 // case-insensitive key and value names, typed values stored byte for byte (with
 // or without a terminating NUL), a key with subkeys that will not delete, and
 // HKEY_CLASSES_ROOT as the merged view of HKCU\Software\Classes over
-// HKLM\Software\Classes. In read-only mode every write is refused with
-// ERROR_ACCESS_DENIED, as for a user who may not write there.
+// HKLM\Software\Classes: a read finds the per-user key first; a write to a key
+// that exists per user goes there, also when the machine has it too; a new key
+// goes to the machine's classes. In read-only mode every write is refused with
+// ERROR_ACCESS_DENIED, as for a user who may not write there; with the machine
+// read-only only writes that land in HKEY_LOCAL_MACHINE are, as for a standard
+// user.
 
 #include <cstdint>
 #include <map>
@@ -43,11 +47,13 @@ public:
     long setValue(platform::RegKey key, std::string_view valueName, uint32_t type,
                   const uint8_t* data, uint32_t size) override;
     long deleteKey(platform::RegKey root, std::string_view subKey) override;
+    long deleteTree(platform::RegKey root, std::string_view subKey) override;
     long deleteValue(platform::RegKey key, std::string_view valueName) override;
     long closeKey(platform::RegKey key) override;
 
     // Test controls and inspection, bypassing handles and read-only mode.
     void setReadOnly(bool readOnly) { readOnly_ = readOnly; }
+    void setMachineReadOnly(bool readOnly) { machineReadOnly_ = readOnly; }
     void putValue(platform::RegKey root, std::string_view path, std::string_view name,
                   uint32_t type, std::vector<uint8_t> data);
     void putString(platform::RegKey root, std::string_view path, std::string_view name,
@@ -55,6 +61,14 @@ public:
     bool keyExists(platform::RegKey root, std::string_view path) const;
     std::optional<Value> value(platform::RegKey root, std::string_view path,
                                std::string_view name) const;
+    // Every value of both hives, text values as text, in key order.
+    struct Entry {
+        platform::RegKey hive;
+        std::string path;  // below the hive, levels joined by '\\'
+        std::string name;
+        std::string text;  // the data up to its first NUL
+    };
+    std::vector<Entry> allValues() const;
     // Handles opened and not yet closed: a leak shows here.
     size_t openHandleCount() const { return handles_.size(); }
     // Every write call made, refused ones included.
@@ -66,17 +80,26 @@ private:
         std::map<std::string, Value, CaseInsensitiveLess> values;
     };
 
-    Node* resolveRoot(platform::RegKey key) const;
-    Node* find(platform::RegKey root, std::string_view path) const;
-    Node* findOrCreate(platform::RegKey root, std::string_view path);
-    platform::RegKey newHandle(Node* node);
-    Node* classesRootNode(std::string_view path, bool forWrite) const;
+    // A key and the hive (HKEY_CURRENT_USER or HKEY_LOCAL_MACHINE) it lives in.
+    struct Place {
+        Node* node = nullptr;
+        platform::RegKey hive = 0;
+    };
+
+    Node* hiveNode(platform::RegKey hive) const;
+    Place resolve(platform::RegKey key) const;
+    Place find(platform::RegKey root, std::string_view path) const;
+    Place findOrCreate(platform::RegKey root, std::string_view path);
+    platform::RegKey newHandle(Place place);
+    bool refusesWrite(platform::RegKey hive) const;
+    long removeKey(platform::RegKey root, std::string_view subKey, bool withSubkeys);
 
     std::unique_ptr<Node> currentUser_;
     std::unique_ptr<Node> localMachine_;
-    std::map<platform::RegKey, Node*> handles_;
+    std::map<platform::RegKey, Place> handles_;
     platform::RegKey nextHandle_ = 0x1000;
     bool readOnly_ = false;
+    bool machineReadOnly_ = false;
     size_t writeCalls_ = 0;
 };
 

@@ -42,7 +42,7 @@ TEST_F(TagCheckTest, PageImageShowsItsTitleAndTrimmedAddressAndLeavesNoRecord) {
     EXPECT_EQ(form.lastTagSummary(),
               "By-Line:  Title  # By-Title:*+*+*# Source:  https://a.example/ ");
     EXPECT_FALSE(
-        fake.registry.keyExists(platform::kLocalMachine, "SOFTWARE\\tessmire\\Last Execute"));
+        fake.registry.keyExists(platform::kCurrentUser, "Software\\tessmire\\Last Execute"));
 }
 
 TEST_F(TagCheckTest, PathsOf26CharactersAndMoreAreReadFromTheTemporaryCopy) {
@@ -75,7 +75,7 @@ TEST_F(TagCheckTest, OnlyTheExactMarkerMakesAPageImage) {
         const std::string expected =
             "IPTC:IPTC not found |Tag:By-Line:t# By-Title:" + marker + "# Source:a";
         EXPECT_EQ(fake.registry
-                      .value(platform::kLocalMachine, "SOFTWARE\\tessmire\\Last Execute", "Error")
+                      .value(platform::kCurrentUser, "Software\\tessmire\\Last Execute", "Error")
                       ->data,
                   std::vector<uint8_t>(expected.begin(), expected.end()));
     }

@@ -32,6 +32,11 @@ RegKey fromHkey(HKEY key) {
     return reinterpret_cast<RegKey>(key);
 }
 
+// The 32-bit build sees the machine's keys as the 64-bit build does: the record
+// of the replaced JPEG handlers must be the same for an install by one and an
+// uninstall by the other. The flag changes nothing for a 64-bit process.
+constexpr REGSAM sameViewForBothBuilds = KEY_WOW64_64KEY;
+
 bool isText(DWORD type) { return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ; }
 
 const BYTE* bytes(const std::string& text) { return reinterpret_cast<const BYTE*>(text.data()); }
@@ -55,15 +60,21 @@ LONG readWholeValue(HKEY key, const char* name, DWORD size, DWORD& type, std::st
 }  // namespace
 
 long Win32Registry::openKey(RegKey root, std::string_view subKey, RegKey& result) {
+    // RegOpenKeyA asks for the most access allowed; so does this, in the shared view.
     HKEY key = nullptr;
-    const LONG status = RegOpenKeyA(toHkey(root), win32::utf8ToAnsi(subKey).c_str(), &key);
+    const LONG status = RegOpenKeyExA(toHkey(root), win32::utf8ToAnsi(subKey).c_str(), 0,
+                                      MAXIMUM_ALLOWED | sameViewForBothBuilds, &key);
     result = status == ERROR_SUCCESS ? fromHkey(key) : 0;
     return status;
 }
 
 long Win32Registry::createKey(RegKey root, std::string_view subKey, RegKey& result) {
+    // RegCreateKeyA asks for the most access allowed; so does this, in the shared view.
     HKEY key = nullptr;
-    const LONG status = RegCreateKeyA(toHkey(root), win32::utf8ToAnsi(subKey).c_str(), &key);
+    const LONG status = RegCreateKeyExA(toHkey(root), win32::utf8ToAnsi(subKey).c_str(), 0,
+                                        nullptr, REG_OPTION_NON_VOLATILE,
+                                        MAXIMUM_ALLOWED | sameViewForBothBuilds, nullptr, &key,
+                                        nullptr);
     result = status == ERROR_SUCCESS ? fromHkey(key) : 0;
     return status;
 }
@@ -72,7 +83,8 @@ long Win32Registry::createKeyEx(RegKey root, std::string_view subKey, uint32_t o
                                 uint32_t access, RegKey& result) {
     HKEY key = nullptr;
     const LONG status = RegCreateKeyExA(toHkey(root), win32::utf8ToAnsi(subKey).c_str(), 0, nullptr,
-                                        options, access, nullptr, &key, nullptr);
+                                        options, access | sameViewForBothBuilds, nullptr, &key,
+                                        nullptr);
     result = status == ERROR_SUCCESS ? fromHkey(key) : 0;
     return status;
 }
@@ -124,7 +136,25 @@ long Win32Registry::setValue(RegKey key, std::string_view valueName, uint32_t ty
 }
 
 long Win32Registry::deleteKey(RegKey root, std::string_view subKey) {
-    return RegDeleteKeyA(toHkey(root), win32::utf8ToAnsi(subKey).c_str());
+    return RegDeleteKeyExA(toHkey(root), win32::utf8ToAnsi(subKey).c_str(), sameViewForBothBuilds,
+                           0);
+}
+
+long Win32Registry::deleteTree(RegKey root, std::string_view subKey) {
+    // RegDeleteTreeA takes no view, so the key is opened in the shared one first.
+    HKEY parent = nullptr;
+    const std::string path = win32::utf8ToAnsi(subKey);
+    const size_t slash = path.find_last_of('\\');
+    const std::string parentPath = slash == std::string::npos ? "" : path.substr(0, slash);
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    if (name.empty()) return ERROR_ACCESS_DENIED;
+    LONG status = RegOpenKeyExA(toHkey(root), parentPath.c_str(), 0,
+                                KEY_ALL_ACCESS | sameViewForBothBuilds, &parent);
+    if (status != ERROR_SUCCESS) return status;
+    // Given a subkey, it deletes that key too.
+    status = RegDeleteTreeA(parent, name.c_str());
+    RegCloseKey(parent);
+    return status;
 }
 
 long Win32Registry::deleteValue(RegKey key, std::string_view valueName) {

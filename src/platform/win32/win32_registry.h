@@ -1,10 +1,15 @@
 #pragma once
-// The registry through advapi32's A calls.
+// The registry through advapi32's A calls (their Ex forms where a view is named).
 //
 // Keys: the three predefined RegKey values stand for HKEY_CLASSES_ROOT,
 // HKEY_CURRENT_USER and HKEY_LOCAL_MACHINE (sign-extended pointers on 64-bit
 // Windows); any other RegKey is an HKEY this class handed out, and the caller
 // owns it until closeKey.
+//
+// View: every key is opened in the 64-bit view, so the 32-bit build reads and
+// writes the same machine keys as the 64-bit one (HKEY_LOCAL_MACHINE\SOFTWARE
+// is redirected for 32-bit programs otherwise). Open and create ask for the
+// most access allowed, as RegOpenKeyA and RegCreateKeyA do.
 //
 // Text: key paths, value names and the data of the text types (REG_SZ,
 // REG_EXPAND_SZ, REG_MULTI_SZ) are UTF-8 on this side and ANSI in the calls.
@@ -31,6 +36,7 @@ public:
     long setValue(RegKey key, std::string_view valueName, uint32_t type, const uint8_t* data,
                   uint32_t size) override;
     long deleteKey(RegKey root, std::string_view subKey) override;
+    long deleteTree(RegKey root, std::string_view subKey) override;
     long deleteValue(RegKey key, std::string_view valueName) override;
     long closeKey(RegKey key) override;
 };

@@ -56,7 +56,7 @@ output="$work/job.ps"
 xd_start_xvfb "$log"
 xd_wine_session "$work/prefix"
 ps_printer_install "$add_printer" "$output"
-wine reg add 'HKLM\SOFTWARE\tessmire' /v ADDRESS_BAR /d 1 /f </dev/null >/dev/null 2>&1
+wine reg add 'HKCU\Software\tessmire' /v ADDRESS_BAR /d 1 /f </dev/null >/dev/null 2>&1
 
 # One print; appends "sheets bytes job_ms set_over committed_over picture" to $2.
 print_once() {

@@ -50,7 +50,7 @@ lower() { tr '[:upper:]' '[:lower:]'; }
 # Wine's classes root is the machine's classes, so the handler is kept as the classes root's.
 [[ $(value_of 'HKLM\SOFTWARE\tessmire\JPEG_HKROOT' PROG_ID) == recorderfile ]] ||
     fail "the previous handler was not recorded"
-[[ -z $(value_of 'HKLM\SOFTWARE\tessmire' ADDRESS_BAR) ]] || fail "install wrote ADDRESS_BAR"
+[[ -z $(value_of 'HKCU\Software\tessmire' ADDRESS_BAR) ]] || fail "install wrote ADDRESS_BAR"
 
 echo "== a plain JPEG goes to the previous handler"
 mkdir -p "$work/my photos"
@@ -63,9 +63,11 @@ timeout 30 "$root/scripts/wine-run.sh" "$prefix" "$viewer" "$photo" || fail "the
 for _ in $(seq 50); do [[ -s "$work/recorded.txt" ]] && break; sleep 0.2; done
 recorded=$(cat "$work/recorded.txt" 2>/dev/null || true)
 [[ "$recorded" == *"\"$photo\""* ]] || fail "the recorder got: $recorded"
+# The program's path keeps its quotes, so no shorter path is tried first.
+[[ "$recorded" == "\"$(winpath "$recorder")\" "* ]] || fail "the recorder's path lost its quotes: $recorded"
 echo "recorder got: $recorded"
-[[ $(value_of 'HKLM\SOFTWARE\tessmire' ADDRESS_BAR) == 1 ]] || fail "ADDRESS_BAR after the hand-off"
-[[ -n $(value_of 'HKLM\SOFTWARE\tessmire\Last Execute' Error) ]] || fail "no last-run record"
+[[ $(value_of 'HKCU\Software\tessmire' ADDRESS_BAR) == 1 ]] || fail "ADDRESS_BAR after the hand-off"
+[[ -n $(value_of 'HKCU\Software\tessmire\Last Execute' Error) ]] || fail "no last-run record"
 
 echo "== uninstall"
 wine_run "$viewer" uninstall

@@ -56,7 +56,7 @@ html_opens_with_recorder() {
 }
 html_opens_with_recorder || fail "could not register the recorder for .html"
 # The address bar shown, whatever an earlier run left.
-quiet wine reg add 'HKLM\SOFTWARE\tessmire' /v ADDRESS_BAR /d 1 /f || fail "no settings key"
+quiet wine reg add 'HKCU\Software\tessmire' /v ADDRESS_BAR /d 1 /f || fail "no settings key"
 
 # What the recorder was started with, once it has been.
 recorded() {

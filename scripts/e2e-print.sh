@@ -50,7 +50,7 @@ xd_wine_session "$build/wineprefix-x11"
 ps_printer_install "$add_printer" "$output" || fail "no PostScript printer"
 
 quiet() { "$@" </dev/null >/dev/null 2>&1; }
-settings='HKLM\SOFTWARE\tessmire'
+settings='HKCU\Software\tessmire'
 quiet wine reg add "$settings" /v ADDRESS_BAR /d 1 /f || fail "no settings key"
 quiet wine reg delete "$settings\\Print" /f || true
 stored_orientation() {

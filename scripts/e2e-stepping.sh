@@ -42,7 +42,7 @@ value_of() {
     wine reg query "$1" /v "$2" </dev/null 2>/dev/null | tr -d '\r' |
         awk -F'REG_SZ' 'NF > 1 { sub(/^[ \t]+/, "", $2); print $2 }'
 }
-settings='HKLM\SOFTWARE\tessmire'
+settings='HKCU\Software\tessmire'
 # Any number but 0 shows the address bar; closing stores the bar's state as "1".
 wine reg add "$settings" /v ADDRESS_BAR /d 7 /f </dev/null >/dev/null 2>&1 ||
     fail "could not prepare the settings"

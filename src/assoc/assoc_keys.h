@@ -17,6 +17,9 @@ inline constexpr std::string_view jpegProgIdAsNamed = "TessmireJpgFile";
 inline constexpr std::string_view ownProgIdCompared = "TESSMIREFILE";
 inline constexpr std::string_view jpegProgIdCompared = "TESSMIREJPGFILE";
 
+// The program's file name, as the open commands name it.
+inline constexpr std::string_view viewerExecutable = "tsviewer.exe";
+
 inline constexpr std::string_view friendlyTypeName = "Tessmire Image";
 inline constexpr std::string_view contentTypeName = "Content Type";
 inline constexpr std::string_view contentType = "image/jpeg";

@@ -19,8 +19,6 @@ using platform::Shell;
 
 namespace {
 
-constexpr std::string_view viewerExecutable = "tsviewer.exe";
-
 void associateOwnExtension(Registry& registry, Shell& shell, std::string_view ext) {
     // Both places, so the extension opens with the viewer for every user
     // whichever way the classes root resolves.
@@ -49,7 +47,7 @@ std::string viewerCommand(Shell& shell) {
     const size_t slash = ownPath.rfind('\\');
     const std::string folder =
         slash == std::string::npos ? std::string() : ownPath.substr(0, slash);
-    return "\"" + folder + "\\" + std::string(viewerExecutable) + "\" %1";
+    return "\"" + folder + "\\" + std::string(keys::viewerExecutable) + "\" %1";
 }
 
 void registerProgIds(Registry& registry, Shell& shell) {

@@ -60,6 +60,13 @@ void associateJpg(platform::Registry& registry, platform::Files& files, platform
 void unassociateJpeg(platform::Registry& registry, platform::Shell& shell);
 void unassociateJpg(platform::Registry& registry, platform::Shell& shell);
 
+// Removes every value that still names one of the viewer's ProgIDs for the
+// four extensions (the classes' defaults machine-wide and per user, the
+// per-user Explorer choice, its UserChoice key, the "Open with" lists) and
+// both ProgIDs with everything below them. For the uninstaller, after the
+// "uninstall" verb has given back what it recorded. Always notifies the shell.
+void removeLeftovers(platform::Registry& registry, platform::Shell& shell);
+
 // 1 when no place read for `ext` names another handler, else 0. Only ".jpeg"
 // and ".jpg", exactly so written, are judged as JPEG extensions (an empty place
 // names no handler, so an unregistered ".jpg" gives 1); any other extension

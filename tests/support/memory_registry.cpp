@@ -51,6 +51,8 @@ MemoryRegistry::MemoryRegistry()
     : currentUser_(std::make_unique<Node>()), localMachine_(std::make_unique<Node>()) {}
 
 MemoryRegistry::~MemoryRegistry() = default;
+MemoryRegistry::MemoryRegistry(MemoryRegistry&&) noexcept = default;
+MemoryRegistry& MemoryRegistry::operator=(MemoryRegistry&&) noexcept = default;
 
 MemoryRegistry::Node* MemoryRegistry::hiveNode(RegKey hive) const {
     if (hive == kCurrentUser) return currentUser_.get();

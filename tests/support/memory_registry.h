@@ -36,6 +36,8 @@ public:
 
     MemoryRegistry();
     ~MemoryRegistry() override;
+    MemoryRegistry(MemoryRegistry&&) noexcept;
+    MemoryRegistry& operator=(MemoryRegistry&&) noexcept;
 
     long openKey(platform::RegKey root, std::string_view subKey, platform::RegKey& result) override;
     long createKey(platform::RegKey root, std::string_view subKey,

@@ -14,18 +14,19 @@
 namespace {
 
 const std::string testSection = "test-" + std::to_string(GetCurrentProcessId());
-const std::string testPath = "SOFTWARE\\tessmire\\" + testSection;
+const std::string testPath = "Software\\tessmire\\" + testSection;
+const std::string machinePath = "SOFTWARE\\tessmire\\" + testSection;
 
 class SettingsWin32Test : public ::testing::Test {
 protected:
     void TearDown() override {
-        RegDeleteKeyA(HKEY_LOCAL_MACHINE, (testPath + "\\Child").c_str());
-        RegDeleteKeyA(HKEY_LOCAL_MACHINE, testPath.c_str());
+        RegDeleteTreeA(HKEY_CURRENT_USER, testPath.c_str());
+        RegDeleteTreeA(HKEY_LOCAL_MACHINE, machinePath.c_str());
     }
     // Writes a value as another program would, bypassing the wrappers.
     void writeRaw(const char* name, DWORD type, const void* data, DWORD size) {
         HKEY key = nullptr;
-        ASSERT_EQ(RegCreateKeyA(HKEY_LOCAL_MACHINE, testPath.c_str(), &key), ERROR_SUCCESS);
+        ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, testPath.c_str(), &key), ERROR_SUCCESS);
         ASSERT_EQ(RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size),
                   ERROR_SUCCESS);
         RegCloseKey(key);
@@ -60,15 +61,27 @@ TEST_F(SettingsWin32Test, ExpandableAndNumericValuesReadEmpty) {
 }
 
 TEST_F(SettingsWin32Test, KeyWithSubkeysIsNotDeletedAndValuesGoOneByOne) {
-    modReg::setRegString(registry, platform::kLocalMachine, testPath + "\\Child", "v", "1");
-    modReg::setRegString(registry, platform::kLocalMachine, testPath, "a", "2");
-    modReg::deleteRegKey(registry, platform::kLocalMachine, testPath);
-    EXPECT_EQ(modReg::queryRegString(registry, platform::kLocalMachine, testPath + "\\Child", "v"),
+    modReg::setRegString(registry, platform::kCurrentUser, testPath + "\\Child", "v", "1");
+    modReg::setRegString(registry, platform::kCurrentUser, testPath, "a", "2");
+    modReg::deleteRegKey(registry, platform::kCurrentUser, testPath);
+    EXPECT_EQ(modReg::queryRegString(registry, platform::kCurrentUser, testPath + "\\Child", "v"),
               "1");
 
-    modReg::deleteRegValue(registry, platform::kLocalMachine, testPath, "a");
-    modReg::deleteRegValue(registry, platform::kLocalMachine, testPath, "a");
+    modReg::deleteRegValue(registry, platform::kCurrentUser, testPath, "a");
+    modReg::deleteRegValue(registry, platform::kCurrentUser, testPath, "a");
     EXPECT_EQ(mdlINI::getSetting(registry, testSection, "a"), "");
+}
+
+TEST_F(SettingsWin32Test, SettingsArePerUserOverTheMachinesAndTheRecordIsTheMachines) {
+    mdlINI::saveMachineSetting(registry, testSection, "ADDRESS_BAR", "0");
+    mdlINI::saveMachineSetting(registry, testSection, "PROG_ID", "jpegfile");
+    EXPECT_EQ(mdlINI::getSetting(registry, testSection, "ADDRESS_BAR"), "0");
+    mdlINI::saveSetting(registry, testSection, "ADDRESS_BAR", "1");
+    EXPECT_EQ(mdlINI::getSetting(registry, testSection, "ADDRESS_BAR"), "1");
+    EXPECT_EQ(modReg::queryRegString(registry, platform::kLocalMachine, machinePath, "ADDRESS_BAR"),
+              "0");
+    EXPECT_EQ(mdlINI::getMachineSetting(registry, testSection, "PROG_ID"), "jpegfile");
+    EXPECT_EQ(modReg::queryRegString(registry, platform::kCurrentUser, testPath, "PROG_ID"), "");
 }
 
 TEST_F(SettingsWin32Test, NonAsciiTextRoundTrips) {

@@ -513,6 +513,20 @@ TEST_F(Win32Backend, AnErrorInAnEventHandlerComesOutOfTheMessageLoop) {
     EXPECT_NO_THROW(pumpMessages(form));  // reported once
 }
 
+// Log-off and shut-down end the process without WM_CLOSE: the unload runs
+// when the session really ends, and only once.
+TEST_F(Win32Backend, TheUnloadRunsOnceWhenTheSessionEnds) {
+    const HWND top = windowOf(form);
+    EXPECT_EQ(SendMessageW(top, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+    SendMessageW(top, WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);  // another program said no
+    EXPECT_EQ(closings, 0);
+    SendMessageW(top, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    EXPECT_EQ(closings, 1);
+    SendMessageW(top, WM_ENDSESSION, TRUE, 0);
+    SendMessageW(top, WM_CLOSE, 0, 0);
+    EXPECT_EQ(closings, 1);
+}
+
 TEST_F(Win32Backend, ClosedByTheUserTheWindowGoesAndTheControlsStayUsable) {
     const HWND top = windowOf(form);
     SendMessageW(top, WM_CLOSE, 0, 0);

@@ -183,6 +183,21 @@ TEST_F(Win32RegistryTest, KeyWithSubkeysIsNotDeleted) {
     EXPECT_NE(registry_.openKey(kCurrentUser, parent, gone.out()), kErrorSuccess);
 }
 
+TEST_F(Win32RegistryTest, TreeIsDeletedWithEverythingBelowIt) {
+    const std::string tree = path_ + "\\tree";
+    for (const std::string& key : {tree, tree + "\\a\\b", tree + "\\c"}) {
+        ScopedRegKey made(registry_);
+        ASSERT_EQ(registry_.createKey(kCurrentUser, key, made.out()), kErrorSuccess);
+        registry_.setValue(made.get(), "v", kRegSz, asBytes("x"), 1);
+    }
+    EXPECT_EQ(registry_.deleteTree(kCurrentUser, tree), kErrorSuccess);
+    ScopedRegKey gone(registry_);
+    EXPECT_EQ(registry_.openKey(kCurrentUser, tree, gone.out()), ERROR_FILE_NOT_FOUND);
+    ScopedRegKey parent(registry_);
+    EXPECT_EQ(registry_.openKey(kCurrentUser, path_, parent.out()), kErrorSuccess);
+    EXPECT_EQ(registry_.deleteTree(kCurrentUser, tree), ERROR_FILE_NOT_FOUND);
+}
+
 TEST_F(Win32RegistryTest, MissingKeyFailsToOpenAndEveryCallOnItFails) {
     RegKey missing = 12345;
     EXPECT_NE(registry_.openKey(kCurrentUser, path_ + "\\missing", missing), kErrorSuccess);

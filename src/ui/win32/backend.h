@@ -24,7 +24,8 @@ struct WindowOptions {
     int32_t clientHeight = 0;
     // Ends the message loop (WM_QUIT) when the window is destroyed.
     bool mainWindow = true;
-    // Runs when the user closes the window, before it is destroyed.
+    // Runs once: when the user closes the window, before it is destroyed, or
+    // when Windows ends the session.
     std::function<void()> closing;
 };
 

@@ -1,6 +1,7 @@
 #include "ui/win32/form_window.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "base/rounding.h"
 #include "platform/win32/text_conv.h"
@@ -174,6 +175,10 @@ void FormWindow::reportSize() {
     form_.backendResized(client.right, client.bottom, outerWidth, outerHeight, state);
 }
 
+void FormWindow::unloadOnce() {
+    if (const auto closing = std::exchange(closing_, nullptr)) closing();
+}
+
 void FormWindow::onKey(UINT message, WPARAM wParam, LPARAM lParam) {
     const auto keyCode = static_cast<int>(wParam);
     const int shift = keyShiftState(message, lParam);
@@ -199,8 +204,15 @@ LRESULT FormWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             onKey(message, wParam, lParam);
             return defaultHandling(message, wParam, lParam);
         case WM_CLOSE:
-            if (closing_) closing_();
+            unloadOnce();
             return defaultHandling(message, wParam, lParam);
+        case WM_QUERYENDSESSION:
+            return TRUE;  // nothing to ask the user; the unload runs if the session ends
+        case WM_ENDSESSION:
+            // Log-off and shut-down end the process without a WM_CLOSE: the
+            // unload keeps its settings here, whatever way led to the end.
+            if (wParam) unloadOnce();
+            return 0;
         case WM_DESTROY:
             if (mainWindow_) PostQuitMessage(0);
             return 0;

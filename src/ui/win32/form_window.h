@@ -24,7 +24,8 @@ struct FormWindowOptions {
     int32_t clientHeight = 0;
     // Ends the message loop when the window is destroyed: the program's main window.
     bool mainWindow = true;
-    // Runs when the user closes the window, before it goes (the form's unload).
+    // The form's unload: runs once, when the user closes the window (before it
+    // goes) or when Windows ends the session.
     std::function<void()> closing;
 };
 
@@ -61,6 +62,7 @@ private:
     void paintBackground(HDC dc, const RECT& area) override;
     void reportSize();
     void onKey(UINT message, WPARAM wParam, LPARAM lParam);
+    void unloadOnce();
 
     Form& form_;
     const bool mainWindow_;

@@ -33,7 +33,8 @@ void giveBack(Registry& registry, Shell& shell, const keys::JpegExtension& kind)
     const bool rebuildClassKey = kind.ext == keys::jpeg.ext;
 
     // The classes root. With nothing kept it stays with the viewer.
-    const std::string rootProgId = mdlINI::getMachineSetting(registry, kind.rootSection, keys::progIdKey);
+    const std::string rootProgId =
+        mdlINI::getMachineSetting(registry, kind.rootSection, keys::progIdKey);
     if (!rootProgId.empty()) {
         if (rebuildClassKey) modReg::deleteRegKey(registry, kClassesRoot, kind.ext);
         modReg::setRegString(registry, kClassesRoot, kind.ext, keys::defaultValue, rootProgId);
@@ -44,7 +45,8 @@ void giveBack(Registry& registry, Shell& shell, const keys::JpegExtension& kind)
 
     // The per-user choices: restored when kept, else our own choice removed.
     const std::string fileExts = keys::fileExtsKey(kind.ext);
-    const std::string userProgId = mdlINI::getMachineSetting(registry, kind.userSection, keys::progIdKey);
+    const std::string userProgId =
+        mdlINI::getMachineSetting(registry, kind.userSection, keys::progIdKey);
     if (!userProgId.empty()) {
         modReg::setRegString(registry, kCurrentUser, fileExts, keys::userProgIdValue, userProgId);
         forget(registry, kind.userSection, keys::progIdKey, keys::progShellKey);
@@ -53,7 +55,8 @@ void giveBack(Registry& registry, Shell& shell, const keys::JpegExtension& kind)
         modReg::deleteRegValue(registry, kCurrentUser, fileExts, keys::userProgIdValue);
     }
 
-    const std::string application = mdlINI::getMachineSetting(registry, kind.userSection, keys::appIdKey);
+    const std::string application =
+        mdlINI::getMachineSetting(registry, kind.userSection, keys::appIdKey);
     if (!application.empty()) {
         modReg::setRegString(registry, kCurrentUser, fileExts, keys::userApplicationValue,
                              application);

@@ -72,7 +72,8 @@ std::string getShellString(std::string_view sComm, std::string_view sFile) {
     size_t at = rest.find(quotedPlaceholder);
     const bool quoted = at != std::string_view::npos;
     if (!quoted) at = rest.find(placeholder);
-    if (at == std::string_view::npos) return line + mdlGen::withoutQuotes(rest) + " " + std::string(sFile);
+    if (at == std::string_view::npos)
+        return line + mdlGen::withoutQuotes(rest) + " " + std::string(sFile);
 
     // Only the first placeholder is filled in; whatever follows it stays as saved.
     const std::string_view tail =

@@ -63,8 +63,8 @@ TEST_F(AssocTest, AfterTheUninstallVerbAndTheLeftoversNothingNamesTheViewer) {
                                 "tessmirejpgfile", "");
              registry.putString(kCurrentUser, std::string(fileExtsJpg) + "\\OpenWithProgids",
                                 "TessmireJpgFile", "");
-             registry.putString(kCurrentUser, std::string(fileExtsJpeg) + "\\UserChoice",
-                                "Progid", "tessmirejpgfile");
+             registry.putString(kCurrentUser, std::string(fileExtsJpeg) + "\\UserChoice", "Progid",
+                                "tessmirejpgfile");
              registry.putString(kCurrentUser, std::string(fileExtsJpeg) + "\\UserChoice", "Hash",
                                 "x1");
              registry.putString(kCurrentUser, fileExtsJpg, "Application", "TSVIEWER.EXE");

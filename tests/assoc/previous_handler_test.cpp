@@ -45,7 +45,8 @@ TEST_F(AssocTest, ACommandThatStartsThisProgramIsDiscardedInAnyLetterCase) {
     mdlINI::saveMachineSetting(registry, "JPEG_HKLOCAL", "PROG_SHELL", "machine.exe %1");
     EXPECT_EQ(findPreviousHandler(registry, shell, "C:\\a.jpeg"), "");
 
-    mdlINI::saveMachineSetting(registry, "JPEG_HKCURR", "PROG_SHELL", "C:\\Tools\\tsviewer2.exe %1");
+    mdlINI::saveMachineSetting(registry, "JPEG_HKCURR", "PROG_SHELL",
+                               "C:\\Tools\\tsviewer2.exe %1");
     EXPECT_EQ(findPreviousHandler(registry, shell, "C:\\a.jpeg"), "C:\\Tools\\tsviewer2.exe %1");
 }
 

@@ -89,8 +89,7 @@ TEST_F(SettingsTest, KeyAndSectionNamesIgnoreLetterCase) {
 TEST_F(SettingsTest, TextWrittenByOthersIsCutAtItsFirstNul) {
     const std::string path = userKey;
     registry.putString(kCurrentUser, path, "withNul", "abc", true);
-    registry.putValue(kCurrentUser, path, "embedded", platform::kRegSz,
-                      {'a', 'b', 0, 'c', 'd', 0});
+    registry.putValue(kCurrentUser, path, "embedded", platform::kRegSz, {'a', 'b', 0, 'c', 'd', 0});
     registry.putValue(kCurrentUser, path, "onlyNul", platform::kRegSz, {0});
     EXPECT_EQ(mdlINI::getSetting(registry, "", "withNul"), "abc");
     EXPECT_EQ(mdlINI::getSetting(registry, "", "embedded"), "ab");

@@ -141,8 +141,8 @@ long MemoryRegistry::createKeyEx(RegKey root, std::string_view subKey, uint32_t 
     // Creating, or opening for writing, is refused where the user may not write.
     RegKey hive = resolve(root).hive;
     if (root == kClassesRoot)
-        hive = find(kCurrentUser, joinPath(classesPath, subKey)).node ? kCurrentUser
-                                                                     : kLocalMachine;
+        hive =
+            find(kCurrentUser, joinPath(classesPath, subKey)).node ? kCurrentUser : kLocalMachine;
     if (refusesWrite(hive)) return kErrorAccessDenied;
     result = newHandle(findOrCreate(root, subKey));
     return kErrorSuccess;
@@ -204,9 +204,8 @@ long MemoryRegistry::removeKey(RegKey root, std::string_view subKey, bool withSu
     for (size_t i = 0; i + 1 < parts.size(); ++i)
         parentPath = parentPath.empty() ? parts[i] : parentPath + "\\" + parts[i];
     // Through the classes root the key is deleted in the hive it was found in.
-    const Place parent = root == kClassesRoot
-                             ? find(place.hive, joinPath(classesPath, parentPath))
-                             : find(root, parentPath);
+    const Place parent = root == kClassesRoot ? find(place.hive, joinPath(classesPath, parentPath))
+                                              : find(root, parentPath);
     if (!parent.node) return kErrorFileNotFound;
 
     // Handles to the deleted keys go with them.

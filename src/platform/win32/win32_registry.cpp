@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/win32/scoped_handles.h"
 #include "platform/win32/text_conv.h"
 
 namespace platform {
@@ -71,10 +72,9 @@ long Win32Registry::openKey(RegKey root, std::string_view subKey, RegKey& result
 long Win32Registry::createKey(RegKey root, std::string_view subKey, RegKey& result) {
     // RegCreateKeyA asks for the most access allowed; so does this, in the shared view.
     HKEY key = nullptr;
-    const LONG status = RegCreateKeyExA(toHkey(root), win32::utf8ToAnsi(subKey).c_str(), 0,
-                                        nullptr, REG_OPTION_NON_VOLATILE,
-                                        MAXIMUM_ALLOWED | sameViewForBothBuilds, nullptr, &key,
-                                        nullptr);
+    const LONG status = RegCreateKeyExA(
+        toHkey(root), win32::utf8ToAnsi(subKey).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+        MAXIMUM_ALLOWED | sameViewForBothBuilds, nullptr, &key, nullptr);
     result = status == ERROR_SUCCESS ? fromHkey(key) : 0;
     return status;
 }
@@ -82,9 +82,9 @@ long Win32Registry::createKey(RegKey root, std::string_view subKey, RegKey& resu
 long Win32Registry::createKeyEx(RegKey root, std::string_view subKey, uint32_t options,
                                 uint32_t access, RegKey& result) {
     HKEY key = nullptr;
-    const LONG status = RegCreateKeyExA(toHkey(root), win32::utf8ToAnsi(subKey).c_str(), 0, nullptr,
-                                        options, access | sameViewForBothBuilds, nullptr, &key,
-                                        nullptr);
+    const LONG status =
+        RegCreateKeyExA(toHkey(root), win32::utf8ToAnsi(subKey).c_str(), 0, nullptr, options,
+                        access | sameViewForBothBuilds, nullptr, &key, nullptr);
     result = status == ERROR_SUCCESS ? fromHkey(key) : 0;
     return status;
 }
@@ -141,20 +141,19 @@ long Win32Registry::deleteKey(RegKey root, std::string_view subKey) {
 }
 
 long Win32Registry::deleteTree(RegKey root, std::string_view subKey) {
-    // RegDeleteTreeA takes no view, so the key is opened in the shared one first.
-    HKEY parent = nullptr;
     const std::string path = win32::utf8ToAnsi(subKey);
     const size_t slash = path.find_last_of('\\');
     const std::string parentPath = slash == std::string::npos ? "" : path.substr(0, slash);
     const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
     if (name.empty()) return ERROR_ACCESS_DENIED;
-    LONG status = RegOpenKeyExA(toHkey(root), parentPath.c_str(), 0,
-                                KEY_ALL_ACCESS | sameViewForBothBuilds, &parent);
+    // RegDeleteTreeA takes no view, so its parent is opened in the shared one.
+    HKEY opened = nullptr;
+    const LONG status = RegOpenKeyExA(toHkey(root), parentPath.c_str(), 0,
+                                      KEY_ALL_ACCESS | sameViewForBothBuilds, &opened);
     if (status != ERROR_SUCCESS) return status;
+    const win32::ScopedHkey parent(opened);
     // Given a subkey, it deletes that key too.
-    status = RegDeleteTreeA(parent, name.c_str());
-    RegCloseKey(parent);
-    return status;
+    return RegDeleteTreeA(parent.get(), name.c_str());
 }
 
 long Win32Registry::deleteValue(RegKey key, std::string_view valueName) {

@@ -57,6 +57,7 @@ VIAddVersionKey /LANG=0 "LegalCopyright" "Copyright (C) 2026 Tessmire"
 !macro MachineWideContext
     SetShellVarContext all
     !if "${ARCH}" == "x64"
+        ; Always 64-bit Windows (makensis warns of an ${If} that cannot be false).
         SetRegView 64
     !else
         ${If} ${RunningX64}
@@ -80,9 +81,7 @@ Section "Tessmire"
     ; Over an earlier install the files are simply overwritten.
     File "/oname=tsviewer.exe" "${VIEWER}"
     File "/oname=help.chm" "${HELP}"
-    !ifdef CLEANUP
-        File "/oname=tscleanup.exe" "${CLEANUP}"
-    !endif
+    File "/oname=tscleanup.exe" "${CLEANUP}"
     WriteUninstaller "$INSTDIR\uninstall.exe"
 
     CreateShortcut "$SMPROGRAMS\Tessmire.lnk" "$INSTDIR\tsviewer.exe"

@@ -15,6 +15,7 @@ packages=(
     xvfb xdotool x11-utils            # a private display, driving the window, xdpyinfo
     imagemagick                       # the window test's screenshot (import)
     fp-utils                          # chmcmd, which compiles help.chm
+    nsis                              # the Windows installer
 )
 
 missing=()

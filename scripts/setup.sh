@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     clang libclang-rt-14-dev          # the IPTC reader's fuzzer
+    clang-tidy                        # scripts/tidy.sh
     libgtest-dev googletest           # GoogleTest natively, and its sources for mingw
     libjpeg62-turbo-dev
     nasm dpkg-dev                     # libjpeg-turbo for mingw: its SIMD code, apt-get source

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds every preset and runs every test: the native
-# tests (with sanitizers), the Windows tests under Wine, the i686 build, and a
-# bounded run of the IPTC reader's fuzzer.
+# tests (with sanitizers), the Windows tests under Wine, the i686 build; then
+# clang-tidy and a bounded run of the IPTC reader's fuzzer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -23,9 +23,6 @@ echo "== win32 build (compile and link only)"
 cmake --preset win32 >/dev/null
 cmake --build --preset win32 -j2
 
-echo "== fuzzing the IPTC reader for ${fuzz_seconds} s"
-scripts/fuzz.sh "$fuzz_seconds"
-
 echo "== native tests"
 native_rc=0
 ctest --preset native -j2 2>&1 | tee "$logs/native.log" || native_rc=$?
@@ -35,10 +32,21 @@ wine_rc=0
 trap 'scripts/wine-stop.sh build/win64/wineprefix' EXIT
 ctest --preset win64 2>&1 | tee "$logs/win64.log" || wine_rc=$?
 
+# After every test, so a finding of either never hides a test's result.
+echo "== clang-tidy"
+tidy_rc=0
+scripts/tidy.sh build/native build/win64 || tidy_rc=$?
+
+echo "== fuzzing the IPTC reader for ${fuzz_seconds} s"
+fuzz_rc=0
+scripts/fuzz.sh "$fuzz_seconds" || fuzz_rc=$?
+
 # One closing line for both runs.
 count() { grep -oE "tests failed out of [0-9]+" "$1" | grep -oE "[0-9]+$" || echo 0; }
 failed() { grep -oE "[0-9]+ tests failed out of" "$1" | grep -oE "^[0-9]+" || echo 0; }
 total=$(($(count "$logs/native.log") + $(count "$logs/win64.log")))
 bad=$(($(failed "$logs/native.log") + $(failed "$logs/win64.log")))
 echo "$((total - bad)) passed, $bad failed"
-if ((native_rc || wine_rc || bad)); then exit 1; fi
+((tidy_rc == 0)) || echo "clang-tidy found something (build/tidy-*.log)"
+((fuzz_rc == 0)) || echo "the fuzzer found a crash (scripts/fuzz.sh)"
+if ((native_rc || wine_rc || bad || tidy_rc || fuzz_rc)); then exit 1; fi

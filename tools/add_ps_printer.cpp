@@ -11,18 +11,15 @@
 #include <winspool.h>
 
 #include <cstdio>
-#include <memory>
-#include <type_traits>
+
+#include "platform/win32/scoped_handles.h"
 
 namespace {
 
 constexpr char driverName[] = "Tessmire PostScript Driver";
 constexpr char printerName[] = "Tessmire PS";
 
-struct PrinterCloser {
-    void operator()(HANDLE printer) const { ClosePrinter(printer); }
-};
-using PrinterHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, PrinterCloser>;
+using PrinterHandle = platform::win32::ScopedPrinterHandle;
 
 int failed(const char* call) {
     const DWORD error = GetLastError();

@@ -60,7 +60,6 @@
 #include "platform/win32/text_conv.h"
 #include "platform/win32/win32_platform.h"
 #include "ui/win32/backend.h"
-#include "ui/win32/gdi_handles.h"
 
 namespace {
 
@@ -409,7 +408,7 @@ RowCheck checkRowOnScreen(frmMain& form, int32_t row, int32_t frameY) {
     MapWindowPoints(box, frame, &origin, 1);
     RECT client{};
     GetClientRect(box, &client);
-    const ui::win32::WindowDc dc(box);
+    const platform::win32::WindowDc dc(box);
     for (int x = client.left; x < client.right; ++x) {
         const int pictureX = x + origin.x - form.imgDisplay.left();
         if (pictureX < 0 || pictureX >= picture->width()) continue;

@@ -2,7 +2,8 @@
 # when there is no display, a Wine session of its own, and finding the viewer's
 # window. Source it from bash; it defines functions and sets no options.
 #
-#   xd_start_xvfb LOG         starts Xvfb on a free display, exports DISPLAY
+#   xd_start_xvfb LOG         starts Xvfb on a free display (of XD_SCREEN, by
+#                             default 1280x1024x24), exports DISPLAY
 #   xd_stop_xvfb              stops the Xvfb xd_start_xvfb started, if any
 #   xd_display_works          whether $DISPLAY names a display that answers
 #   xd_wine_session PREFIX    exports the Wine settings for PREFIX, begins a
@@ -36,7 +37,7 @@ xd_start_xvfb() {
     local log=$1 number _
     for number in $(seq 90 190); do
         [[ -e "/tmp/.X$number-lock" || -e "/tmp/.X11-unix/X$number" ]] && continue
-        Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp </dev/null >>"$log" 2>&1 &
+        Xvfb ":$number" -screen 0 "${XD_SCREEN:-1280x1024x24}" -nolisten tcp </dev/null >>"$log" 2>&1 &
         xd_xvfb_pid=$!
         for _ in $(seq 1 50); do
             if [[ -S "/tmp/.X11-unix/X$number" ]]; then

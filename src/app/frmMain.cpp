@@ -11,10 +11,6 @@ namespace {
 
 using platform::PictureId;
 
-// Design places of the window's own children are given in twips and kept in
-// pixels, the window's scale, at the design's 15 twips per pixel.
-constexpr int32_t px(int32_t twips) { return twips / 15; }
-
 const ui::Color grey = ui::rgb(128, 128, 128);
 
 }  // namespace
@@ -22,6 +18,7 @@ const ui::Color grey = ui::rgb(128, 128, 128);
 frmMain::frmMain(platform::Platform& platform, std::string commandLine)
     : ui::Form("frmMain"), platform_(platform), commandLine_(std::move(commandLine)) {
     buildControls();
+    placeInPixels();
     wireEvents();
 }
 
@@ -30,15 +27,12 @@ frmMain::~frmMain() {
 }
 
 void frmMain::buildControls() {
-    platform::PictureResources& pictures = platform_.pictures;
-
     setCaption(std::string(productCaption));
-    frAddress.move(px(-15), px(0), px(12225), px(1275));
 
-    // Children of the address bar, in twips.
+    // Children of the address bar, in twips: they follow the window's DPI
+    // by themselves.
     imgTitle.move(-15, 0, 1845, 405);
     imgTitle.setStretch(true);
-    imgTitle.setPicture(pictures.picture(PictureId::titleBand));
 
     lblTitle.move(120, 75, 60, 285);
     lblTitle.setAutoSize(true);
@@ -71,11 +65,9 @@ void frmMain::buildControls() {
     lblAddress.setBackColor(ui::white);
     lblAddress.setBordered(true);
 
-    const std::array<PictureId, 3> goLooks = {PictureId::goNormal, PictureId::goHover,
-                                              PictureId::goPressed};
     for (size_t i = 0; i < imgGo.size(); ++i) {
         imgGo[i].move(7575, 893, 765, 345);
-        imgGo[i].setPicture(pictures.picture(goLooks[i]));
+        imgGo[i].setStretch(true);
         imgGo[i].setVisible(i == 0);
         imgGo[i].setMouseIcon(ui::PointerIcon::hand);
     }
@@ -83,54 +75,81 @@ void frmMain::buildControls() {
     struct Button {
         ui::Image& image;
         int32_t left, top, size;
-        PictureId picture;
         const char* toolTip;
     };
     const Button buttons[] = {
-        {imgPrev, 9330, 480, 330, PictureId::previous, "Previous"},
-        {imgNext, 9870, 480, 330, PictureId::next, "Next"},
-        {imgDown, 10365, 465, 360, PictureId::pageDown, "Page Up/Down"},
-        {imgBottom, 10875, 465, 360, PictureId::toEnd, "Home/End"},
-        {imgShrink, 11295, 465, 360, PictureId::shrink, "Shrink/Original size"},
+        {imgPrev, 9330, 480, 330, "Previous"},
+        {imgNext, 9870, 480, 330, "Next"},
+        {imgDown, 10365, 465, 360, "Page Up/Down"},
+        {imgBottom, 10875, 465, 360, "Home/End"},
+        {imgShrink, 11295, 465, 360, "Shrink/Original size"},
     };
     for (const Button& button : buttons) {
         button.image.move(button.left, button.top, button.size, button.size);
-        button.image.setPicture(pictures.picture(button.picture));
+        button.image.setStretch(true);
         button.image.setToolTip(button.toolTip);
         button.image.setMouseIcon(ui::PointerIcon::hand);
     }
     imgShrink.setTag("0");
 
-    // The picture frame and the picture, in pixels.
-    frImage.move(px(15), px(1245), px(9135), px(6060));
     frImage.setBackColor(ui::white);
-    imgDisplay.move(px(795), px(435), px(4155), px(4155));
     imgDisplay.setBackColor(ui::rgb(239, 241, 241));
-    imgDisplay.setPicture(pictures.picture(PictureId::startup));
     imgDisplay.setToolTip("[Shift]+Click to follow the address...");
 
-    scroll_h.move(px(0), px(8100), px(2820), px(285));
     scroll_h.setVisible(false);
-    scroll_v.move(px(2850), px(1260), px(285), px(2280));
     scroll_v.setVisible(false);
     for (ui::FlatScrollBar* bar : {&scroll_h, &scroll_v}) {
         bar->setSmallChange(100);
         bar->setLargeChange(50);
     }
 
-    imgSize.move(px(270), px(6195), px(510), px(465));
     imgSize.setStretch(true);
     imgSize.setVisible(false);
-    imgPrint.move(px(135), px(6795), px(915), px(1350));
     imgPrint.setVisible(false);
-    file_currDir.move(px(1335), px(7440), px(945), px(420));
     file_currDir.setPattern("*.jpeg;*.jpg;*.mire;*.mre");
     file_currDir.setVisible(false);
     lstFile.setVisible(false);
 }
 
+void frmMain::placeInPixels() {
+    // The window's own children are designed in twips at 15 twips a pixel and
+    // placed in pixels, at the window's DPI.
+    const auto x = [this](int32_t twips) { return scaledX(twips / 15); };
+    const auto y = [this](int32_t twips) { return scaledY(twips / 15); };
+
+    frAddress.move(x(-15), y(0), x(12225), scaledY(addressBarHeight));
+    frImage.move(x(15), y(1245), x(9135), y(6060));
+    scroll_h.move(x(0), y(8100), x(2820), scaledY(scrollBarThickness));
+    scroll_v.move(x(2850), y(1260), scaledX(scrollBarThickness), y(2280));
+    imgSize.move(x(270), y(6195), x(510), y(465));
+    imgPrint.move(x(135), y(6795), x(915), y(1350));
+    file_currDir.move(x(1335), y(7440), x(945), y(420));
+
+    // The pictures drawn for this DPI, stretched to their places; the
+    // start-up picture, whole, until a page shows.
+    const int dpi = base::roundTo<int>(1440 / twipsPerPixelY());
+    const auto picture = [&](PictureId id) { return platform_.pictures.picture(id, dpi); };
+    imgTitle.setPicture(picture(PictureId::titleBand));
+    const std::array<PictureId, 3> goLooks = {PictureId::goNormal, PictureId::goHover,
+                                              PictureId::goPressed};
+    for (size_t i = 0; i < imgGo.size(); ++i) imgGo[i].setPicture(picture(goLooks[i]));
+    imgPrev.setPicture(picture(PictureId::previous));
+    imgNext.setPicture(picture(PictureId::next));
+    imgDown.setPicture(picture(PictureId::pageDown));
+    imgBottom.setPicture(picture(PictureId::toEnd));
+    imgShrink.setPicture(picture(PictureId::shrink));
+    if (!pictureLoaded_) {
+        base::Picture startup = picture(PictureId::startup);
+        const int32_t width = startup ? startup->width() : x(4155);
+        const int32_t height = startup ? startup->height() : y(4155);
+        imgDisplay.move(x(795), y(435), width, height);
+        imgDisplay.setPicture(std::move(startup));
+    }
+}
+
 void frmMain::wireEvents() {
     Resize = [this] { Form_Resize(); };
+    ScaleChanged = [this] { placeInPixels(); };
     scroll_h.Change = [this] { scroll_h_Change(); };
     scroll_v.Change = [this] { scroll_v_Change(); };
     imgDown.Click = [this] { imgDown_Click(); };

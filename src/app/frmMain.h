@@ -64,6 +64,12 @@ public:
     // The client size the window is created with, in twips, centred on the screen.
     static constexpr int32_t designClientWidthTwips = 11880;
     static constexpr int32_t designClientHeightTwips = 9255;
+    // Pixels at 96 DPI, scaled to the window's DPI where they are used: the
+    // address bar's height, a scroll bar's thickness and the strip of the
+    // frame it takes.
+    static constexpr int32_t addressBarHeight = 85;
+    static constexpr int32_t scrollBarThickness = 19;
+    static constexpr int32_t scrollBarRoom = 20;
 
     // What a run does after its load.
     enum class LoadOutcome {
@@ -188,6 +194,9 @@ public:
 
 private:
     void buildControls();
+    // Places what the window keeps in pixels, at its DPI, with the pictures
+    // drawn for it: at first and whenever the DPI changes.
+    void placeInPixels();
     void wireEvents();
     // Points file_currDir at `folder` and reads its listing anew.
     void setListingFolder(const std::string& folder);

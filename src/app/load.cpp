@@ -27,7 +27,7 @@ frmMain::LoadOutcome frmMain::Form_Load() {
     }
 
     // A path with blanks works quoted or not; quotes anywhere are dropped.
-    const std::string path = mdlGen::withoutQuotes(command);
+    const std::string path = base::withoutQuotes(command);
     if (isContainIPTC(path)) {
         prepareWindow();
         taggedCount_ = scanFolder(mdlGen::getFolder(path), ScanFailures::skip);

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "nav/mdlGen.h"
+#include "base/text.h"
 
 namespace mdlFileAssoc::keys {
 
@@ -67,7 +67,7 @@ inline std::string machineClassKey(std::string_view ext) { return joined(machine
 
 // A handler other than the viewer's JPEG ProgID; an empty value names none.
 inline bool isForeign(std::string_view value) {
-    return !value.empty() && mdlGen::upperCase(value) != jpegProgIdCompared;
+    return !value.empty() && base::upperCase(value) != jpegProgIdCompared;
 }
 
 inline bool containsText(std::string_view text, std::string_view part) {

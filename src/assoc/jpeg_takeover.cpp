@@ -2,6 +2,7 @@
 
 #include "assoc/assoc_keys.h"
 #include "assoc/mdlFileAssoc.h"
+#include "base/text.h"
 #include "nav/mdlGen.h"
 #include "settings/mdlINI.h"
 #include "settings/modReg.h"
@@ -33,9 +34,9 @@ std::string openOrEditCommand(Registry& registry, std::string_view classKey) {
 // What starts a per-user "Application" choice: the value itself when it is a
 // program file or a RUNDLL32 line, else the application's registered command.
 std::string applicationCommand(Registry& registry, Files& files, std::string_view application) {
-    const std::string path = mdlGen::withoutQuotes(keys::replaceAll(application, "%1", ""));
+    const std::string path = base::withoutQuotes(keys::replaceAll(application, "%1", ""));
     if (!mdlGen::fileExists(files, path) &&
-        !keys::containsText(mdlGen::upperCase(path), "RUNDLL32")) {
+        !keys::containsText(base::upperCase(path), "RUNDLL32")) {
         return openOrEditCommand(registry, keys::joined("Applications\\", application));
     }
     return std::string(application);
@@ -59,7 +60,7 @@ void takeOver(Registry& registry, Files& files, Shell& shell, const keys::JpegEx
     const std::string rootProgId = defaultOf(registry, kClassesRoot, kind.ext);
     const std::string rootCommand =
         defaultOf(registry, kClassesRoot, keys::joined(rootProgId, keys::openCommand));
-    if (mdlGen::upperCase(rootProgId) != keys::jpegProgIdCompared) {
+    if (base::upperCase(rootProgId) != keys::jpegProgIdCompared) {
         keepPrevious(registry, kind.rootSection, keys::progIdKey, keys::progShellKey, rootProgId,
                      rootCommand);
         modReg::setRegString(registry, kClassesRoot, kind.ext, keys::defaultValue,

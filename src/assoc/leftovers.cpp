@@ -6,6 +6,7 @@
 
 #include "assoc/assoc_keys.h"
 #include "assoc/mdlFileAssoc.h"
+#include "base/text.h"
 #include "settings/modReg.h"
 
 namespace mdlFileAssoc {
@@ -22,7 +23,7 @@ constexpr std::string_view openWithProgIds = "\\OpenWithProgids";
 constexpr std::string_view userChoice = "\\UserChoice";
 
 bool isOwnProgId(std::string_view value) {
-    const std::string upper = mdlGen::upperCase(value);
+    const std::string upper = base::upperCase(value);
     return upper == keys::ownProgIdCompared || upper == keys::jpegProgIdCompared;
 }
 
@@ -52,8 +53,7 @@ void removeFromExtension(Registry& registry, std::string_view ext) {
     deleteIfOwn(registry, kCurrentUser, fileExts, keys::userProgIdValue);
     const std::string application =
         modReg::queryRegString(registry, kCurrentUser, fileExts, keys::userApplicationValue);
-    if (keys::containsText(mdlGen::upperCase(application),
-                           mdlGen::upperCase(keys::viewerExecutable))) {
+    if (keys::containsText(base::upperCase(application), base::upperCase(keys::viewerExecutable))) {
         modReg::deleteRegValue(registry, kCurrentUser, fileExts, keys::userApplicationValue);
     }
     deleteOwnOpenWithEntries(registry, kCurrentUser, fileExts);

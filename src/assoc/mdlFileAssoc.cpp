@@ -7,6 +7,7 @@
 #include <cstddef>
 
 #include "assoc/assoc_keys.h"
+#include "base/text.h"
 #include "settings/modReg.h"
 
 namespace mdlFileAssoc {
@@ -107,7 +108,7 @@ int16_t isAssociated(Registry& registry, std::string_view ext) {
         // The viewer's own extensions must name its ProgID; an empty place counts.
         const std::array<std::string, 2> places = {classRoot, machine};
         count = std::count_if(places.begin(), places.end(), [](const std::string& value) {
-            return mdlGen::upperCase(value) != keys::ownProgIdCompared;
+            return base::upperCase(value) != keys::ownProgIdCompared;
         });
     }
     return count == 0 ? 1 : 0;

@@ -22,7 +22,7 @@ std::string ownExecutableName(platform::Shell& shell) {
 
 // The record's name for the extension of `path`: ".jpg" gives "JPG".
 std::string recordName(std::string_view path) {
-    std::string name = mdlGen::upperCase(mdlGen::getExtension(path));
+    std::string name = base::upperCase(mdlGen::getExtension(path));
     if (name.size() > 2) name.erase(0, 1);
     return name;
 }
@@ -50,8 +50,7 @@ std::string findPreviousHandler(platform::Registry& registry, platform::Shell& s
         if (!command.empty()) break;
     }
     // Handing the file to this program would only start it again.
-    if (keys::containsText(mdlGen::upperCase(command),
-                           mdlGen::upperCase(ownExecutableName(shell)))) {
+    if (keys::containsText(base::upperCase(command), base::upperCase(ownExecutableName(shell)))) {
         return {};
     }
     return command;
@@ -66,19 +65,19 @@ std::string getShellString(std::string_view sComm, std::string_view sFile) {
     const std::string_view rest = sComm.substr(programLength);
 
     // RUNDLL32 takes everything after the entry point as the file, unquoted.
-    if (keys::containsText(mdlGen::upperCase(sComm), "RUNDLL32"))
-        return line + keys::replaceAll(mdlGen::withoutQuotes(rest), placeholder, sFile);
+    if (keys::containsText(base::upperCase(sComm), "RUNDLL32"))
+        return line + keys::replaceAll(base::withoutQuotes(rest), placeholder, sFile);
 
     size_t at = rest.find(quotedPlaceholder);
     const bool quoted = at != std::string_view::npos;
     if (!quoted) at = rest.find(placeholder);
     if (at == std::string_view::npos)
-        return line + mdlGen::withoutQuotes(rest) + " " + std::string(sFile);
+        return line + base::withoutQuotes(rest) + " " + std::string(sFile);
 
     // Only the first placeholder is filled in; whatever follows it stays as saved.
     const std::string_view tail =
         rest.substr(at + (quoted ? quotedPlaceholder : placeholder).size());
-    line += mdlGen::withoutQuotes(rest.substr(0, at));
+    line += base::withoutQuotes(rest.substr(0, at));
     if (quoted) line += '"';
     line += sFile;
     if (quoted) line += '"';

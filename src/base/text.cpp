@@ -1,11 +1,26 @@
 #include "base/text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
 #include "base/app_error.h"
 
 namespace base {
+
+std::string withoutQuotes(std::string_view text) {
+    std::string result(text);
+    std::erase(result, '"');
+    return result;
+}
+
+std::string upperCase(std::string_view text) {
+    std::string result(text);
+    std::ranges::transform(result, result.begin(), [](char c) {
+        return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    });
+    return result;
+}
 
 double leadingNumber(std::string_view text) {
     size_t i = text.find_first_not_of(" \t");

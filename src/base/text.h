@@ -14,6 +14,11 @@ inline std::string trimBlanks(std::string_view text) {
     return std::string(text.substr(first, last - first + 1));
 }
 
+// The text without any double quote.
+std::string withoutQuotes(std::string_view text);
+// Upper-cased ASCII letters, for comparing names without regard to case.
+std::string upperCase(std::string_view text);
+
 // The number a text starts with, as the runtime's Val reads it: leading blanks
 // skipped, an optional sign, digits with an optional decimal part; 0 when the
 // text does not start with a number ("abc", "").

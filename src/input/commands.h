@@ -1,17 +1,13 @@
 #pragma once
-// The viewer's commands in the window's system menu: their identifiers and
-// entries, each entry's text followed by a tab and its keyboard shortcut.
+// The entries of the viewer's commands in the window's system menu, each
+// entry's text followed by a tab and its keyboard shortcut. The commands' ids
+// live with the program's other ids.
 
 #include <string_view>
 
-namespace commands {
+#include "resource_ids.h"
 
-inline constexpr int addressBar = 1000;
-inline constexpr int about = 1001;
-inline constexpr int help = 1002;
-inline constexpr int open = 1003;
-inline constexpr int print = 1004;
-inline constexpr int settings = 1005;
+namespace commands {
 
 inline constexpr std::string_view addressBarEntry = "&Address bar\tAlt+A";
 

@@ -1,35 +1,15 @@
 #include "iptc/file_source.h"
 
-#include <algorithm>
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <system_error>
 
+#include "base/utf8_path.h"
+
 namespace iptc {
-namespace {
-
-// Paths are UTF-8 inside the program; building the path from char8_t makes the
-// file name wide on Windows, so names outside the ANSI code page open too.
-std::optional<std::filesystem::path> pathFromUtf8(std::string_view utf8Path) {
-    if (utf8Path.empty() || utf8Path.find('\0') != std::string_view::npos) return std::nullopt;
-    std::u8string u8(reinterpret_cast<const char8_t*>(utf8Path.data()), utf8Path.size());
-    // The program's paths are Windows paths; where the system separates folders
-    // with '/' (native tests and tools), a backslash separates them too.
-    if constexpr (std::filesystem::path::preferred_separator == '/') {
-        std::ranges::replace(u8, u8'\\', u8'/');
-    }
-    try {
-        return std::filesystem::path(u8);
-    } catch (const std::exception&) {
-        return std::nullopt;  // not valid UTF-8: no file can have that name
-    }
-}
-
-}  // namespace
 
 FileSource::OpenResult FileSource::open(std::string_view utf8Path) {
-    const auto path = pathFromUtf8(utf8Path);
+    const auto path = base::pathFromUtf8(utf8Path);
     if (!path) return OpenResult::notFound;
 
     // One stat tells a missing path, a folder or device, and the size; the size

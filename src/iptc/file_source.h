@@ -20,7 +20,7 @@ class FileSource final : public ByteSource {
 public:
     // Large enough for the header segments of a typical JPEG in one read, small
     // enough that a file with little before its image data costs little.
-    static constexpr size_t kBlockSize = 8 * 1024;
+    static constexpr size_t kBlockSize = size_t{8} * 1024;
 
     enum class OpenResult {
         opened,

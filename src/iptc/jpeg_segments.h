@@ -11,7 +11,7 @@ namespace iptc {
 
 // How far the walk searches for the next marker after a segment's end. One
 // maximal segment: a length that is off by up to a whole segment is bridged.
-inline constexpr uint64_t kMaxGap = 64 * 1024;
+inline constexpr uint64_t kMaxGap = uint64_t{64} * 1024;
 
 // Bytes looked at per view while searching for a marker; each view overlaps
 // the one before by a byte. A marker nearly always sits right where the last

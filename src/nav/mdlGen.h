@@ -20,9 +20,4 @@ std::string getFolder(std::string_view path);
 // The extension from the last dot of the whole path, dot included, or "".
 std::string getExtension(std::string_view path);
 
-// The text without any double quote.
-std::string withoutQuotes(std::string_view text);
-// Upper-cased ASCII letters, for comparing file names without regard to case.
-std::string upperCase(std::string_view text);
-
 }  // namespace mdlGen

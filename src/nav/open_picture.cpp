@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "app/frmMain.h"
+#include "base/text.h"
 #include "input/commands.h"
 #include "nav/mdlGen.h"
 
@@ -17,7 +18,7 @@ const std::vector<platform::FileType> openFileTypes = {
 };
 
 bool mentionsCancel(const std::string& description) {
-    return mdlGen::upperCase(description).find("CANCEL") != std::string::npos;
+    return base::upperCase(description).find("CANCEL") != std::string::npos;
 }
 
 }  // namespace

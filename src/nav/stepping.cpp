@@ -30,6 +30,14 @@ public:
     HourglassPointer& operator=(const HourglassPointer&) = delete;
 };
 
+// Tells why a step did nothing in a folder whose listing cannot be counted.
+void reportUncountable(platform::Dialogs& dialogs, const std::string& folder,
+                       const base::AppError& error) {
+    dialogs.messageBox("This folder holds too many files to step through:\r\n" + folder +
+                           "\r\n\r\n" + error.description(),
+                       frmMain::productCaption, platform::message_style::exclamation);
+}
+
 }  // namespace
 
 bool frmMain::openIfTagged(const std::string& path) {
@@ -46,10 +54,19 @@ void frmMain::showPrevious() { step(-1); }
 
 void frmMain::step(int direction) {
     const HourglassPointer hourglass;
-    const int32_t entries = file_currDir.listCount();
+    int32_t entries = 0;
+    int32_t index = 0;
+    try {
+        entries = file_currDir.listCount();
+        index = findListedIndex();
+    } catch (const base::AppError& error) {
+        // More entries than the 16-bit count and index hold (overflow): no
+        // step rather than one to a wrong entry; the shown picture stays.
+        reportUncountable(platform_.dialogs, file_currDir.path(), error);
+        return;
+    }
     if (entries < 2) return;
 
-    int32_t index = findListedIndex();
     // One full round at most: when no entry is a page image any more, the
     // shown picture stays as it is.
     for (int32_t tries = 0; tries < entries; ++tries) {

@@ -4,6 +4,8 @@
 #include <optional>
 
 #include "app/frmMain.h"
+#include "base/rounding.h"
+#include "base/text.h"
 #include "iptc/iptc_reader.h"
 #include "nav/mdlGen.h"
 #include "nav/natural_order.h"
@@ -23,11 +25,12 @@ std::string reportedFolder(const std::string& folder) {
     return folder.substr(0, folder.size() - 1);
 }
 
-// Index of `name` in `names`, letter case ignored, or -1.
+// Index of `name` in `names`, letter case ignored, or -1. Indexes are 16-bit:
+// a name found past 32767 raises overflow (6).
 int16_t indexIgnoringCase(const std::vector<std::string>& names, const std::string& name) {
-    const std::string wanted = mdlGen::upperCase(name);
+    const std::string wanted = base::upperCase(name);
     for (size_t i = 0; i < names.size(); ++i) {
-        if (mdlGen::upperCase(names[i]) == wanted) return static_cast<int16_t>(i);
+        if (base::upperCase(names[i]) == wanted) return base::roundTo<int16_t>(i);
     }
     return -1;
 }
@@ -50,10 +53,11 @@ int16_t frmMain::scanFolder(const std::string& folder, ScanFailures failures) {
     std::optional<iptc::IptcReader> reader;  // made at the first entry, kept for the scan
     for (const std::string& name : file_currDir.items()) {
         try {
-            std::string path = folder + "\\" + name;
+            std::string path = folder;
+            path.append("\\").append(name);
             const std::string extension = mdlGen::getExtension(path);
             if (path.size() >= longPathLength) {
-                const std::string copy = tempFolder + "\\ts." + extension;
+                const std::string copy = std::string(tempFolder).append("\\ts.").append(extension);
                 if (mdlGen::fileExists(platform_.files, copy)) platform_.files.remove(copy);
                 platform_.files.copy(path, copy);
                 path = copy;
@@ -64,7 +68,9 @@ int16_t frmMain::scanFolder(const std::string& folder, ScanFailures failures) {
             std::string marker;
             tags::raiseOnFailure(reader->ByLineTitle(marker));
             if (tags::isTagMarker(marker)) {
-                ++count;
+                // The count is 16-bit: the 32768th page image raises overflow
+                // (6), a failing entry like any other.
+                count = base::roundTo<int16_t>(count + 1);
                 lstFile.addItem(name);
             }
         } catch (const base::AppError&) {

@@ -68,13 +68,25 @@ public:
     explicit ScopedRegKey(Registry& registry, RegKey key = 0) : registry_(&registry), key_(key) {}
     ScopedRegKey(ScopedRegKey&& other) noexcept
         : registry_(other.registry_), key_(std::exchange(other.key_, 0)) {}
-    ScopedRegKey& operator=(ScopedRegKey&&) = delete;
+    ScopedRegKey& operator=(ScopedRegKey&& other) noexcept {
+        if (this != &other) {
+            close();
+            registry_ = other.registry_;
+            key_ = std::exchange(other.key_, 0);
+        }
+        return *this;
+    }
     ScopedRegKey(const ScopedRegKey&) = delete;
     ScopedRegKey& operator=(const ScopedRegKey&) = delete;
     ~ScopedRegKey() { close(); }
 
     RegKey get() const noexcept { return key_; }
-    RegKey& out() noexcept { return key_; }
+    // Where an open or create call stores its key; the key held is closed
+    // first, so reusing an owner never leaks one.
+    RegKey& out() noexcept {
+        close();
+        return key_;
+    }
     // Closes now and returns the result of RegCloseKey (an invalid handle when none).
     long close() noexcept {
         if (key_ == 0) return kErrorInvalidHandle;

@@ -9,7 +9,6 @@
 #include "base/resume_next.h"
 #include "base/rounding.h"
 #include "base/text.h"
-#include "nav/mdlGen.h"
 #include "print/mdlPicPrint.h"
 #include "settings/mdlINI.h"
 
@@ -31,7 +30,7 @@ constexpr std::array<std::pair<std::string_view, std::optional<int16_t> PrinterD
 
 bool isCancel(const base::AppError& error) {
     return error.number() == base::error_number::dialogCancelled ||
-           mdlGen::upperCase(error.description()).find("CANCEL") != std::string::npos;
+           base::upperCase(error.description()).find("CANCEL") != std::string::npos;
 }
 
 }  // namespace
@@ -65,11 +64,12 @@ void frmMain::printPicture() {
         // The printer chosen here stays, whatever the system's default becomes.
         reportingFailures([&] { printers.setTrackDefault(false); });
     if (!goOn) return;
-    for (const auto& [key, member] : rememberedOptions) {
+    for (const auto& remembered : rememberedOptions) {
         const bool read = reportingFailures([&] {
-            const std::string stored = mdlINI::getSetting(platform_.registry, printSection, key);
+            const std::string stored =
+                mdlINI::getSetting(platform_.registry, printSection, remembered.first);
             if (!stored.empty())
-                dialog.*member = base::roundTo<int16_t>(base::textToNumber(stored));
+                dialog.*remembered.second = base::roundTo<int16_t>(base::textToNumber(stored));
         });
         if (!read) return;
     }
@@ -80,14 +80,14 @@ void frmMain::printPicture() {
     // From here on nothing is reported: a failing step is skipped.
     using base::resumeNext;
     std::string chosen;
-    resumeNext([&] { chosen = mdlGen::upperCase(dialog.printerName); });
+    resumeNext([&] { chosen = base::upperCase(dialog.printerName); });
     std::string current;
     resumeNext([&] { current = printers.deviceName(); });
     if (current != chosen) {
         std::vector<std::string> installed;
         resumeNext([&] { installed = printers.installedPrinters(); });
         for (size_t i = 0; i < installed.size(); ++i) {
-            if (mdlGen::upperCase(installed[i]) == chosen) resumeNext([&] { printers.select(i); });
+            if (base::upperCase(installed[i]) == chosen) resumeNext([&] { printers.select(i); });
         }
     }
     const std::array<std::pair<PrinterOption, const std::optional<int16_t>*>, 7> chosenOptions{{
@@ -99,8 +99,8 @@ void frmMain::printPicture() {
         {PrinterOption::paperSize, &dialog.paperSize},
         {PrinterOption::quality, &dialog.quality},
     }};
-    for (const auto& [option, value] : chosenOptions) {
-        if (*value) resumeNext([&] { printers.setOption(option, **value); });
+    for (const auto& chosen : chosenOptions) {
+        if (*chosen.second) resumeNext([&] { printers.setOption(chosen.first, **chosen.second); });
     }
     resumeNext([&] { savePrintSettings(dialog); });
     const bool shrunk = base::leadingNumber(imgShrink.tag()) == 1;

@@ -2,13 +2,15 @@
 // The window toolkit: controls are plain objects holding their properties and
 // events. A backend may attach a peer to a control to mirror it on screen (the
 // Win32 backend) or attach none (the headless backend, where tests fire the
-// events themselves). Setting a property notifies the peer before it returns.
+// events themselves). Setting a property that shows on screen notifies the
+// peer before it returns, so the window shows the change whenever it is made.
 
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "ui/types.h"
@@ -18,7 +20,7 @@ namespace ui {
 class Container;
 
 // What changed on a control, for its peer.
-enum class Change { bounds, visible, content };
+enum class Change { bounds, visible, content, toolTip, pointer };
 
 class ControlPeer {
 public:
@@ -51,14 +53,16 @@ public:
     bool visible() const noexcept { return visible_; }
     void setVisible(bool visible);
 
+    // Data the program keeps with the control; nothing shows it.
     const std::string& tag() const noexcept { return tag_; }
     void setTag(std::string tag) { tag_ = std::move(tag); }
+    // "" for none.
     const std::string& toolTip() const noexcept { return toolTip_; }
-    void setToolTip(std::string text) { toolTip_ = std::move(text); }
+    void setToolTip(std::string text) { update(toolTip_, std::move(text), Change::toolTip); }
     // The pointer shown while the mouse is over the control (unless the
-    // application-wide pointer overrides it). Read whenever the pointer is set.
+    // application-wide pointer overrides it).
     PointerIcon mouseIcon() const noexcept { return mouseIcon_; }
-    void setMouseIcon(PointerIcon icon) { mouseIcon_ = icon; }
+    void setMouseIcon(PointerIcon icon) { update(mouseIcon_, icon, Change::pointer); }
 
     // Events, fired by the backend (or by a test) on the user-interface thread.
     std::function<void()> Click;
@@ -83,6 +87,13 @@ public:
 
 protected:
     void notify(Change what);
+    // Sets `field` and tells the peer what changed, when the value is new.
+    template <typename T>
+    void update(T& field, T value, Change what = Change::content) {
+        if (field == value) return;
+        field = std::move(value);
+        notify(what);
+    }
 
 private:
     std::string name_;

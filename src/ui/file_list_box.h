@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "base/rounding.h"
 #include "ui/control.h"
 
 namespace ui {
@@ -20,7 +21,8 @@ public:
     // a drive root ("C:\").
     const std::string& path() const noexcept { return path_; }
     const std::vector<std::string>& items() const noexcept { return items_; }
-    int16_t listCount() const noexcept { return static_cast<int16_t>(items_.size()); }
+    // The count is 16-bit: a folder of more than 32767 entries raises overflow (6).
+    int16_t listCount() const { return base::roundTo<int16_t>(items_.size()); }
 
     void setListing(std::string path, std::vector<std::string> items);
 

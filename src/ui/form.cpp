@@ -1,5 +1,6 @@
 #include "ui/form.h"
 
+#include "base/rounding.h"
 #include "ui/screen.h"
 
 namespace ui {
@@ -78,8 +79,23 @@ void Form::backendResized(int32_t clientWidth, int32_t clientHeight, int32_t out
 }
 
 void Form::backendSetScreenMetrics(double twipsPerPixelX, double twipsPerPixelY) {
+    if (twipsPerPixelX == twipsPerPixelX_ && twipsPerPixelY == twipsPerPixelY_) return;
     twipsPerPixelX_ = twipsPerPixelX;
     twipsPerPixelY_ = twipsPerPixelY;
+    if (ScaleChanged) ScaleChanged();
 }
+
+namespace {
+
+constexpr double designTwipsPerPixel = 15;  // 96 DPI
+
+int32_t scaled(int32_t designPixels, double twipsPerPixel) {
+    return base::roundTo<int32_t>(designPixels * designTwipsPerPixel / twipsPerPixel);
+}
+
+}  // namespace
+
+int32_t Form::scaledX(int32_t designPixels) const { return scaled(designPixels, twipsPerPixelX_); }
+int32_t Form::scaledY(int32_t designPixels) const { return scaled(designPixels, twipsPerPixelY_); }
 
 }  // namespace ui

@@ -54,9 +54,13 @@ public:
     void setOuterHeight(int32_t twips);
     WindowState windowState() const noexcept { return state_; }
 
-    // The screen's twips per pixel (15 at 96 DPI, 7.5 at 192 DPI).
+    // The window's twips per pixel (15 at 96 DPI, 7.5 at 192 DPI).
     double twipsPerPixelX() const noexcept { return twipsPerPixelX_; }
     double twipsPerPixelY() const noexcept { return twipsPerPixelY_; }
+    // A length designed in pixels at 96 DPI, in the window's pixels now:
+    // scaled by DPI / 96 and rounded, halves to even.
+    int32_t scaledX(int32_t designPixels) const;
+    int32_t scaledY(int32_t designPixels) const;
 
     // The client size a window made by show() gets, in twips, so it is the
     // same on every screen.
@@ -89,11 +93,15 @@ public:
     std::function<void(int keyCode, int shift)> KeyDown;
     std::function<void(int keyCode, int shift)> KeyUp;
     std::function<void()> Resize;
+    // The window's DPI changed (it was made on a screen of another DPI, or
+    // moved to one): what is placed in pixels is placed anew.
+    std::function<void()> ScaleChanged;
 
     // Backend side: the window's new client size (pixels), outer size (twips)
     // and state; fires Resize.
     void backendResized(int32_t clientWidth, int32_t clientHeight, int32_t outerWidth,
                         int32_t outerHeight, WindowState state);
+    // The window's twips per pixel; fires ScaleChanged when they change.
     void backendSetScreenMetrics(double twipsPerPixelX, double twipsPerPixelY);
 
 private:

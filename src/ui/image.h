@@ -14,7 +14,7 @@ public:
     const base::Picture& picture() const noexcept { return picture_; }
     void setPicture(base::Picture picture);
     bool stretch() const noexcept { return stretch_; }
-    void setStretch(bool stretch) { stretch_ = stretch; }
+    void setStretch(bool stretch) { update(stretch_, stretch); }
 
 private:
     base::Picture picture_;

@@ -2,10 +2,6 @@
 
 namespace ui {
 
-void Label::setCaption(std::string caption) {
-    if (caption == caption_) return;
-    caption_ = std::move(caption);
-    notify(Change::content);
-}
+void Label::setCaption(std::string caption) { update(caption_, std::move(caption)); }
 
 }  // namespace ui

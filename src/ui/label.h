@@ -24,14 +24,13 @@ public:
     bool autoSize() const noexcept { return autoSize_; }
     Alignment alignment() const noexcept { return alignment_; }
 
-    // Design properties, set once when the window is built.
-    void setFont(Font font) { font_ = std::move(font); }
-    void setForeColor(Color color) { foreColor_ = color; }
-    void setBackColor(Color color) { backColor_ = color; }
-    void setTransparent(bool transparent) { transparent_ = transparent; }
-    void setBordered(bool bordered) { bordered_ = bordered; }
-    void setAutoSize(bool autoSize) { autoSize_ = autoSize; }
-    void setAlignment(Alignment alignment) { alignment_ = alignment; }
+    void setFont(Font font) { update(font_, std::move(font)); }
+    void setForeColor(Color color) { update(foreColor_, color); }
+    void setBackColor(Color color) { update(backColor_, color); }
+    void setTransparent(bool transparent) { update(transparent_, transparent); }
+    void setBordered(bool bordered) { update(bordered_, bordered); }
+    void setAutoSize(bool autoSize) { update(autoSize_, autoSize); }
+    void setAlignment(Alignment alignment) { update(alignment_, alignment); }
 
 private:
     std::string caption_;

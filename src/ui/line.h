@@ -17,10 +17,10 @@ public:
     void setX2(int32_t x2) { setPoints(x1_, y1_, x2, y2_); }
 
     Color color() const noexcept { return color_; }
-    void setColor(Color color) { color_ = color; }
-    // Width in pixels.
+    void setColor(Color color) { update(color_, color); }
+    // Width in pixels at 96 DPI; drawn wider on a screen of more DPI.
     int32_t borderWidth() const noexcept { return borderWidth_; }
-    void setBorderWidth(int32_t width) { borderWidth_ = width; }
+    void setBorderWidth(int32_t width) { update(borderWidth_, width); }
 
 private:
     int32_t x1_ = 0;

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "base/rounding.h"
 #include "ui/control.h"
 
 namespace ui {
@@ -13,7 +14,8 @@ public:
     using Control::Control;
 
     const std::vector<std::string>& items() const noexcept { return items_; }
-    int16_t listCount() const noexcept { return static_cast<int16_t>(items_.size()); }
+    // The count is 16-bit: more than 32767 items raise overflow (6).
+    int16_t listCount() const { return base::roundTo<int16_t>(items_.size()); }
     void addItem(std::string item);
     void clear();
 

@@ -23,6 +23,7 @@ struct Font {
     bool bold = false;
     bool italic = false;
     bool underline = false;
+    bool operator==(const Font&) const = default;
 };
 
 // The unit in which a container places its children.

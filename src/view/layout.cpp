@@ -10,9 +10,7 @@ using base::resumeNext;
 
 namespace {
 
-// The address bar's height in pixels, and the minimum outer width (twips) of a
-// window that shows it.
-constexpr int32_t addressBarHeight = 85;
+// The minimum outer width (twips) of a window that shows the address bar.
 constexpr int32_t minimumWidthWithBar = 5300;
 // Below these outer sizes (twips) the window is not laid out at all.
 constexpr int32_t layoutMinimumWidth = 5000;
@@ -51,7 +49,7 @@ void frmMain::layoutWindow() {
     }
 
     if (addressBarShown_) {
-        resumeNext([&] { frImage.setHeight(clientHeight() - addressBarHeight); });
+        resumeNext([&] { frImage.setHeight(clientHeight() - scaledY(addressBarHeight)); });
         resumeNext([&] { frImage.setTop(frAddress.height()); });
     } else {
         resumeNext([&] { frImage.setTop(0); });

@@ -4,13 +4,11 @@
 #include <algorithm>
 
 #include "app/frmMain.h"
-#include "base/app_error.h"
+#include "base/resume_next.h"
 #include "base/rounding.h"
 
 namespace {
 
-// Room made beside the frame for a scroll bar, in pixels.
-constexpr int32_t scrollBarRoom = 20;
 // The maximum a hidden scroll bar is given.
 constexpr int16_t hiddenMaximum = 100;
 // Rows skipped at the top as soon as the picture is scrolled at all.
@@ -28,13 +26,16 @@ void frmMain::setupScrollBars(int32_t pictureWidth, int32_t pictureHeight, int32
     // One bar's strip can make the other bar needed: a picture that fits the
     // frame but not the frame less that strip gets a bar too, and never has
     // its edges cut off.
+    // The room made beside the frame for a bar, at the window's DPI.
+    const int32_t roomX = scaledX(scrollBarRoom);
+    const int32_t roomY = scaledY(scrollBarRoom);
     bool needVertical = pictureHeight > frameHeight;
     bool needHorizontal = pictureWidth > frameWidth;
-    needVertical = needVertical || (needHorizontal && pictureHeight > frameHeight - scrollBarRoom);
-    needHorizontal = needHorizontal || (needVertical && pictureWidth > frameWidth - scrollBarRoom);
-    needVertical = needVertical || (needHorizontal && pictureHeight > frameHeight - scrollBarRoom);
-    if (needVertical) frImage.setWidth(frImage.width() - scrollBarRoom);
-    if (needHorizontal) frImage.setHeight(frImage.height() - scrollBarRoom);
+    needVertical = needVertical || (needHorizontal && pictureHeight > frameHeight - roomY);
+    needHorizontal = needHorizontal || (needVertical && pictureWidth > frameWidth - roomX);
+    needVertical = needVertical || (needHorizontal && pictureHeight > frameHeight - roomY);
+    if (needVertical) frImage.setWidth(frImage.width() - roomX);
+    if (needHorizontal) frImage.setHeight(frImage.height() - roomY);
     // The ranges run over what the frame shows beside the bars, so the
     // picture's last rows and columns can always be brought into view.
     const int32_t shownWidth = frImage.width();
@@ -42,7 +43,7 @@ void frmMain::setupScrollBars(int32_t pictureWidth, int32_t pictureHeight, int32
 
     if (needHorizontal) {
         scroll_h.setLeft(frImage.left());
-        scroll_h.setTop(clientHeight() - scrollBarRoom);
+        scroll_h.setTop(clientHeight() - roomY);
         scroll_h.setWidth(frImage.width());
         hScale_ = view::ScrollScale(pictureWidth - shownWidth);
         scroll_h.setMax(hScale_.maxValue());
@@ -80,20 +81,16 @@ void frmMain::centerPicture() {
 }
 
 void frmMain::scroll_h_Change() {
-    try {
-        imgDisplay.setLeft(-hScale_.pixels(scroll_h.value()));
-    } catch (const base::AppError&) {
-    }
+    base::resumeNext([&] { imgDisplay.setLeft(-hScale_.pixels(scroll_h.value())); });
 }
 
 void frmMain::scroll_v_Change() {
     // Offsets are 32-bit: a value near the 16-bit maximum still reaches the
     // picture's last rows.
-    try {
+    base::resumeNext([&] {
         const int16_t value = scroll_v.value();
         imgDisplay.setTop(value > 0 ? -(vScale_.pixels(value) + scrolledTopMargin) : 0);
-    } catch (const base::AppError&) {
-    }
+    });
 }
 
 void frmMain::imgDown_Click() {
@@ -115,7 +112,8 @@ void frmMain::imgDown_Click() {
 
 void frmMain::imgBottom_Click() {
     if (!scroll_v.visible()) return;
-    scroll_v.setValue(scroll_v.value() == scroll_v.max() ? 0 : scroll_v.max());
+    scroll_v.setValue(scroll_v.value() == scroll_v.max() ? int16_t{0}
+                                                         : base::roundTo<int16_t>(scroll_v.max()));
 }
 
 void frmMain::showPicture(base::Picture picture) {

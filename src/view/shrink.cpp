@@ -1,6 +1,7 @@
 // Shrinking the picture to fit the frame, and back to its original size.
 
 #include "app/frmMain.h"
+#include "base/resume_next.h"
 #include "base/rounding.h"
 #include "base/text.h"
 #include "view/downscale.h"
@@ -62,27 +63,20 @@ void frmMain::imgDisplay_MouseUp(const ui::MouseArgs& args) {
     }
     // Each step resumes at the next when it fails, as with a value that does
     // not fit the scroll bar.
+    using base::resumeNext;
     int32_t x0 = 0;
     int32_t y0 = 0;
-    try {
-        x0 = base::roundTo<int32_t>(args.x / imgDisplay.width() * pictureWidth_);
-    } catch (const base::AppError&) {
-    }
-    try {
-        y0 = base::roundTo<int32_t>(args.y / imgDisplay.height() * pictureHeight_);
-    } catch (const base::AppError&) {
-    }
+    resumeNext([&] { x0 = base::roundTo<int32_t>(args.x / imgDisplay.width() * pictureWidth_); });
+    resumeNext([&] { y0 = base::roundTo<int32_t>(args.y / imgDisplay.height() * pictureHeight_); });
     imgShrink_Click();
     const double fx = static_cast<double>(x0) / pictureWidth_;
     const double fy = static_cast<double>(y0) / pictureHeight_;
-    try {
+    resumeNext([&] {
         if (scroll_v.visible()) scroll_v.setValue(base::roundTo<int16_t>(scroll_v.max() * fy));
-    } catch (const base::AppError&) {
-    }
-    try {
+    });
+    resumeNext([&] {
         if (scroll_h.visible()) scroll_h.setValue(base::roundTo<int16_t>(scroll_h.max() * fx));
-    } catch (const base::AppError&) {
-    }
+    });
 }
 
 void frmMain::imgDisplay_Click() {

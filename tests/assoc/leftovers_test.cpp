@@ -6,7 +6,7 @@
 
 #include "assoc/assoc_fixture.h"
 #include "assoc/mdlFileAssoc.h"
-#include "nav/mdlGen.h"
+#include "base/text.h"
 
 namespace assoctest {
 namespace {
@@ -19,13 +19,13 @@ using platform::kLocalMachine;
 // a key of it; the product key itself is the installer's to remove.
 std::vector<std::string> tracesOfTheViewer(const testsupport::MemoryRegistry& registry) {
     const auto names = [](const std::string& text) {
-        const std::string upper = mdlGen::upperCase(text);
+        const std::string upper = base::upperCase(text);
         return upper == "TESSMIREFILE" || upper == "TESSMIREJPGFILE" ||
                upper.find("TSVIEWER.EXE") != std::string::npos;
     };
     std::vector<std::string> traces;
     for (const auto& entry : registry.allValues()) {
-        const std::string path = mdlGen::upperCase(entry.path);
+        const std::string path = base::upperCase(entry.path);
         if (path.rfind("SOFTWARE\\TESSMIRE", 0) == 0) continue;
         if (names(entry.name) || names(entry.text) || path.find("TESSMIRE") != std::string::npos)
             traces.push_back(entry.path + "@" + entry.name + "=" + entry.text);

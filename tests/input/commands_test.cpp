@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/frmMain.h"
+#include "input/commands.h"
 #include "settings/mdlINI.h"
 #include "support/fake_pictures.h"
 #include "support/fake_platform.h"
@@ -33,7 +34,7 @@ protected:
     }
     int16_t value() const { return form.scroll_v.value(); }
     int32_t frame() const { return form.frImage.height(); }
-    bool checked() const { return form.systemMenu().at(1000).checked; }
+    bool checked() const { return form.systemMenu().at(commands::addressBar).checked; }
 
     testsupport::FakePlatform fake;
     frmMain form{fake.platform, ""};
@@ -98,12 +99,12 @@ TEST_F(CommandsTest, SystemMenuEntriesCheckMarkAndHook) {
     EXPECT_FALSE(form.addressBarShown());
     const std::vector<std::pair<int, std::string>> expected{
         {0, ""},
-        {1000, "&Address bar\tAlt+A"},
-        {1001, "A&bout\tAlt+B"},
-        {1002, "&How To\tAlt+H"},
-        {1003, "&Open...\tAlt+O"},
-        {1004, "&Print...\tAlt+P"},
-        {1005, "S&ettings\tAlt+S"},
+        {commands::addressBar, "&Address bar\tAlt+A"},
+        {commands::about, "A&bout\tAlt+B"},
+        {commands::help, "&How To\tAlt+H"},
+        {commands::open, "&Open...\tAlt+O"},
+        {commands::print, "&Print...\tAlt+P"},
+        {commands::settings, "S&ettings\tAlt+S"},
     };
     std::vector<std::pair<int, std::string>> entries;
     for (const auto& [id, item] : form.systemMenu()) entries.emplace_back(id, item.text);
@@ -112,10 +113,10 @@ TEST_F(CommandsTest, SystemMenuEntriesCheckMarkAndHook) {
     EXPECT_FALSE(checked());
 
     ASSERT_TRUE(fake.windowHook.hooked());
-    EXPECT_EQ(fake.windowHook.send(sysCommand, 1000), 1);
+    EXPECT_EQ(fake.windowHook.send(sysCommand, commands::addressBar), 1);
     EXPECT_TRUE(form.addressBarShown());
     EXPECT_TRUE(checked());
-    EXPECT_EQ(fake.windowHook.send(sysCommand, 1000), 1);
+    EXPECT_EQ(fake.windowHook.send(sysCommand, commands::addressBar), 1);
     EXPECT_FALSE(form.addressBarShown());
     EXPECT_FALSE(checked());
     EXPECT_EQ(fake.windowHook.send(sysCommand, 0xF060), std::nullopt) << "Close goes on";

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "app/frmMain.h"
+#include "input/commands.h"
 #include "nav/mdlGen.h"
 #include "nav/natural_order.h"
 #include "settings/mdlINI.h"
@@ -17,11 +18,27 @@ namespace {
 
 using testsupport::PageFiles;
 
+// A folder listing with `extra` names more than the folder has files, after them.
+class CrowdedFiles : public testsupport::LocalFiles {
+public:
+    CrowdedFiles(std::string tempFolder, int extra)
+        : LocalFiles(std::move(tempFolder)), extra_(extra) {}
+    std::vector<std::string> list(std::string_view folder, std::string_view patterns) override {
+        std::vector<std::string> names = LocalFiles::list(folder, patterns);
+        for (int i = 0; i < extra_; ++i) names.push_back("z" + std::to_string(i) + ".jpg");
+        return names;
+    }
+
+private:
+    int extra_;
+};
+
 class NavigationTest : public ::testing::Test {
 protected:
     // Starts the viewer with `commandLine`, as the shell does.
-    void startWith(const std::string& commandLine) {
-        viewer.emplace(fake.platform, commandLine);
+    void startWith(const std::string& commandLine) { startWith(commandLine, fake.platform); }
+    void startWith(const std::string& commandLine, platform::Platform& platform) {
+        viewer.emplace(platform, commandLine);
         ui::attachHeadless(*viewer, 792, 617);
         ASSERT_EQ(viewer->Form_Load(), frmMain::LoadOutcome::show);
         ui::show(*viewer);
@@ -87,6 +104,40 @@ TEST_F(NavigationTest, FileAddedAfterTheScanIsReachedButHasNoCounter) {
     EXPECT_EQ(form().caption(), caption("c.jpg    [2/2]"));
     form().showPrevious();
     EXPECT_EQ(form().caption(), caption("b.jpg"));
+}
+
+// Counts and indexes of a listing are 16-bit: past 32767 entries the viewer
+// still shows the picture but refuses to step rather than step to a wrong entry.
+TEST_F(NavigationTest, FolderOfMoreEntriesThanA16BitCountShowsThePictureButDoesNotStep) {
+    const std::string a = files.page("a.jpg");
+    files.page("b.jpg");
+    struct Case {
+        int entries;
+        const char* shownAfterStep;
+        size_t messages;
+    };
+    for (const Case c : {Case{32767, "b.jpg", 0}, Case{32768, "a.jpg", 1}}) {
+        SCOPED_TRACE(c.entries);
+        fake.dialogs.shown.clear();
+        CrowdedFiles crowded(fake.files.tempFolder(), c.entries - 2);
+        platform::Platform platform{fake.registry, crowded,       fake.clock,
+                                    fake.codec,    fake.pictures, fake.shell,
+                                    fake.dialogs,  fake.printers, fake.windowHook};
+        startWith(a, platform);
+        EXPECT_EQ(form().caption(), caption("a.jpg    [1/2]"));
+        EXPECT_EQ(form().pictureWidth(), 40);
+
+        form().showNext();
+        EXPECT_EQ(form().currentFileName(), c.shownAfterStep);
+        EXPECT_EQ(fake.dialogs.shown.size(), c.messages);
+        if (c.messages > 0 && !fake.dialogs.shown.empty()) {
+            EXPECT_EQ(fake.dialogs.shown[0].text,
+                      "This folder holds too many files to step through:\r\n" +
+                          files.windowsFolder() + "\r\n\r\nOverflow");
+        }
+        EXPECT_EQ(ui::screen().mousePointer(), ui::Pointer::normal);
+        viewer.reset();  // before the platform it was given goes
+    }
 }
 
 TEST_F(NavigationTest, OnlyFileOfTheFolderStaysShown) {
@@ -160,7 +211,7 @@ TEST_F(NavigationTest, MissingFileLeavesEverythingAsItWas) {
 
 TEST_F(NavigationTest, OpenCommandShowsPlainPicturesWithoutTheBarAndPagesWithIt) {
     startWith("");
-    form().appendSystemMenuItem(1000, {"&Address bar\tAlt+A", true, false});
+    form().appendSystemMenuItem(commands::addressBar, {"&Address bar\tAlt+A", true, false});
     const std::string plain = files.plain("plain.mre");
     const std::string page = files.page("page.jpg");
 
@@ -172,15 +223,15 @@ TEST_F(NavigationTest, OpenCommandShowsPlainPicturesWithoutTheBarAndPagesWithIt)
     EXPECT_EQ(form().currentFileName(), "plain.mre");
     EXPECT_FALSE(form().addressBarShown());
     EXPECT_FALSE(form().frAddress.visible());
-    EXPECT_TRUE(form().systemMenu().at(1000).greyed);
-    EXPECT_FALSE(form().systemMenu().at(1000).checked);
+    EXPECT_TRUE(form().systemMenu().at(commands::addressBar).greyed);
+    EXPECT_FALSE(form().systemMenu().at(commands::addressBar).checked);
 
     fake.dialogs.openAnswers = {page};
     form().browseJPEG();
     EXPECT_TRUE(form().addressBarShown());
     EXPECT_TRUE(form().frAddress.visible());
-    EXPECT_TRUE(form().systemMenu().at(1000).checked);
-    EXPECT_FALSE(form().systemMenu().at(1000).greyed);
+    EXPECT_TRUE(form().systemMenu().at(commands::addressBar).checked);
+    EXPECT_FALSE(form().systemMenu().at(commands::addressBar).greyed);
     EXPECT_EQ(form().caption(), caption("page.jpg    [1/1]"));
 
     form().Form_Unload();

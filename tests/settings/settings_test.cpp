@@ -198,4 +198,20 @@ TEST_F(SettingsTest, DeleteTreeTakesTheKeyWithEverythingBelowIt) {
               platform::kErrorFileNotFound);
 }
 
+TEST_F(SettingsTest, AKeyOwnerReusedOrMovedClosesEveryKeyOnce) {
+    registry.putString(kCurrentUser, userKey, "", "x");
+    platform::ScopedRegKey kept(registry);
+    registry.openKey(kCurrentUser, userKey, kept.out());
+    {
+        platform::ScopedRegKey key(registry);
+        registry.openKey(kCurrentUser, userKey, key.out());
+        registry.openKey(kCurrentUser, userKey, key.out());
+        EXPECT_EQ(registry.openHandleCount(), 2u) << "out() closes the key it held";
+        kept = std::move(key);
+        EXPECT_EQ(registry.openHandleCount(), 1u) << "the key an assignment replaces is closed";
+    }
+    EXPECT_EQ(registry.openHandleCount(), 1u) << "the moved-from owner closes nothing";
+    EXPECT_EQ(kept.close(), platform::kErrorSuccess);
+}
+
 }  // namespace

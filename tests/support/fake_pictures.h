@@ -15,23 +15,25 @@ inline base::Picture solidPicture(int32_t width, int32_t height, uint32_t color 
     return bitmap;
 }
 
+// Each picture at its design size, twice that for a window of 192 DPI or more.
 class FakePictures : public platform::PictureResources {
 public:
-    base::Picture picture(platform::PictureId id) override {
+    base::Picture picture(platform::PictureId id, int dpi) override {
+        const int32_t scale = dpi >= 192 ? 2 : 1;
         switch (id) {
             case platform::PictureId::titleBand:
-                return solidPicture(6, 29);
+                return solidPicture(6 * scale, 29 * scale);
             case platform::PictureId::goNormal:
             case platform::PictureId::goHover:
             case platform::PictureId::goPressed:
-                return solidPicture(51, 23);
+                return solidPicture(51 * scale, 23 * scale);
             case platform::PictureId::previous:
             case platform::PictureId::next:
-                return solidPicture(22, 22);
+                return solidPicture(22 * scale, 22 * scale);
             case platform::PictureId::startup:
-                return solidPicture(277, 277);
+                return solidPicture(277 * scale, 277 * scale);
             default:
-                return solidPicture(24, 24);
+                return solidPicture(24 * scale, 24 * scale);
         }
     }
 };

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "app/frmMain.h"
 #include "support/fake_pictures.h"
 #include "support/fake_platform.h"
@@ -52,6 +54,60 @@ TEST_F(WindowTest, DesignSizeLaysTheBarOutFromTheRightEdge) {
     EXPECT_EQ(form.frImage.top(), 85);
     EXPECT_EQ(form.frImage.width(), 792);
     EXPECT_EQ(form.frImage.height(), 532);
+}
+
+// The design is for 96 DPI; at any other DPI what the window places in pixels
+// grows with it, and the bar's contents, placed in twips, stay inside the bar.
+TEST(WindowDpiTest, AtEveryDpiTheDesignIsScaledAndNothingLeavesTheBar) {
+    struct Case {
+        int dpi;
+        int32_t barHeight, barThickness, startup;
+    };
+    const Case cases[] = {{96, 85, 19, 277}, {144, 128, 28, 277}, {192, 170, 38, 554}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.dpi);
+        testsupport::FakePlatform fake;
+        frmMain form{fake.platform, ""};
+        const double twipsPerPixel = 1440.0 / c.dpi;
+        form.backendSetScreenMetrics(twipsPerPixel, twipsPerPixel);
+        const auto pixels = [&](int32_t twips) { return std::lround(twips / twipsPerPixel); };
+        const int32_t width = pixels(11880);
+        const int32_t height = pixels(9255);
+        ui::attachHeadless(form, width, height);
+
+        EXPECT_EQ(form.frAddress.height(), c.barHeight);
+        EXPECT_EQ(form.frImage.top(), c.barHeight);
+        EXPECT_EQ(form.frImage.height(), height - c.barHeight);
+        EXPECT_EQ(form.imgDisplay.width(), c.startup);
+        for (const ui::Control* child : form.frAddress.children()) {
+            if (!child->visible() || dynamic_cast<const ui::Line*>(child)) continue;
+            EXPECT_LE(pixels(child->top() + child->height()), c.barHeight) << child->name();
+            EXPECT_LE(pixels(child->left() + child->width()), width + 1) << child->name();
+        }
+        for (const ui::Line& line : form.Line1) EXPECT_LT(pixels(line.y1()), c.barHeight);
+
+        form.showPicture(std::make_shared<base::Bitmap>(2 * width, 4 * height));
+        form.layoutWindow();
+        EXPECT_EQ(form.scroll_v.width(), c.barThickness);
+        EXPECT_EQ(form.scroll_h.height(), c.barThickness);
+        EXPECT_LE(form.scroll_v.left() + form.scroll_v.width(), width);
+        EXPECT_LE(form.scroll_h.top() + form.scroll_h.height(), height);
+        EXPECT_GE(form.scroll_h.top(), form.frImage.top() + form.frImage.height());
+    }
+}
+
+// Moved to a screen of another DPI, the window places its pixels anew.
+TEST_F(WindowTest, ADpiChangeReplacesWhatIsInPixels) {
+    open(792, 617);
+    form.backendSetScreenMetrics(7.5, 7.5);
+    ui::resizeClient(form, 1584, 1234);
+    EXPECT_EQ(form.frAddress.height(), 170);
+    EXPECT_EQ(form.frImage.top(), 170);
+    EXPECT_EQ(form.imgDisplay.width(), 554) << "the start-up picture drawn for 200%";
+    form.backendSetScreenMetrics(15, 15);
+    ui::resizeClient(form, 792, 617);
+    EXPECT_EQ(form.frAddress.height(), 85);
+    EXPECT_EQ(form.imgDisplay.width(), 277);
 }
 
 TEST_F(WindowTest, StartUpPictureStaysCentredWithoutScrollBars) {

@@ -164,12 +164,7 @@ private:
     std::thread helper_;  // last: it starts with everything above in place
 };
 
-struct WindowTraits {
-    using Handle = HWND;
-    static Handle invalid() noexcept { return nullptr; }
-    static void close(Handle window) noexcept { DestroyWindow(window); }
-};
-using ScopedWindow = win32::UniqueHandle<WindowTraits>;
+using win32::ScopedWindow;
 
 class Win32DialogsTest : public ::testing::Test {
 protected:

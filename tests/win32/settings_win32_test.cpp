@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "platform/win32/scoped_handles.h"
 #include "platform/win32/win32_registry.h"
 #include "settings/mdlINI.h"
 #include "settings/modReg.h"
@@ -25,11 +26,10 @@ protected:
     }
     // Writes a value as another program would, bypassing the wrappers.
     void writeRaw(const char* name, DWORD type, const void* data, DWORD size) {
-        HKEY key = nullptr;
-        ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, testPath.c_str(), &key), ERROR_SUCCESS);
-        ASSERT_EQ(RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size),
+        platform::win32::ScopedHkey key;
+        ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, testPath.c_str(), key.out()), ERROR_SUCCESS);
+        ASSERT_EQ(RegSetValueExA(key.get(), name, 0, type, static_cast<const BYTE*>(data), size),
                   ERROR_SUCCESS);
-        RegCloseKey(key);
     }
     platform::Win32Registry registry;
 };

@@ -132,6 +132,61 @@ TEST_F(MainWindow, TheAddressBarsButtonsAreClickedWhereTheLayoutPutsThem) {
                                                 L"[Shift]+Click to follow the address..."}));
 }
 
+// Moved to a screen of 192 DPI and back: the window takes the rectangle
+// Windows suggests and lays itself out for that DPI, its text in fonts of that
+// DPI and the bar's buttons inside the bar, apart from each other (the design
+// overlaps two of them by 5 twips, which may round to a pixel). The null
+// display is 1024 pixels wide, so the window is kept smaller than that.
+TEST_F(MainWindow, ADpiChangeRelaysTheWindowAtTheNewScale) {
+    const HWND top = windowOf(viewer);
+    const RECT client96 = clientRect(top);
+    const int32_t labelTwips96 = viewer.Label1.width();
+    const auto moveTo = [&](int dpi, int clientWidth, int clientHeight) {
+        RECT suggested{100, 50, 100 + clientWidth, 50 + clientHeight};
+        AdjustWindowRectEx(&suggested, static_cast<DWORD>(GetWindowLongPtrW(top, GWL_STYLE)), FALSE,
+                           static_cast<DWORD>(GetWindowLongPtrW(top, GWL_EXSTYLE)));
+        SendMessageW(top, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
+        ui::win32::pumpMessages(viewer);
+    };
+
+    moveTo(192, 1000, 700);
+    const RECT client = clientRect(top);
+    EXPECT_EQ(client.right, 1000);
+    EXPECT_EQ(client.bottom, 700);
+    EXPECT_EQ(viewer.twipsPerPixelY(), 7.5);
+    const HWND bar = windowOf(viewer.frAddress);
+    ASSERT_NE(bar, nullptr) << "the bar's window made anew";
+    EXPECT_EQ(clientRect(bar).bottom, 170);
+    EXPECT_EQ(rectIn(windowOf(viewer.frImage), top).top, 170);
+    EXPECT_EQ(rectIn(windowOf(viewer.frImage), top).bottom, 700);
+    // The same text in a font of twice the pixels: about the same in twips.
+    EXPECT_NEAR(viewer.Label1.width(), labelTwips96, labelTwips96 / 10);
+
+    std::vector<RECT> buttons;
+    for (const uiprobe::Tool& tool : uiprobe::toolsOf(uiprobe::tooltipWindowOf(top))) {
+        if (tool.window != bar) continue;
+        buttons.push_back(tool.rect);
+        EXPECT_GE(tool.rect.left, 0);
+        EXPECT_LE(tool.rect.right, clientRect(bar).right);
+        EXPECT_GE(tool.rect.top, 0);
+        EXPECT_LE(tool.rect.bottom, clientRect(bar).bottom);
+    }
+    EXPECT_EQ(buttons.size(), 5u) << "each button's tooltip once";
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        for (size_t j = i + 1; j < buttons.size(); ++j) {
+            RECT overlap{};
+            IntersectRect(&overlap, &buttons[i], &buttons[j]);
+            EXPECT_LE(overlap.right - overlap.left, 1) << buttons[i] << " and " << buttons[j];
+        }
+    }
+
+    moveTo(96, client96.right, client96.bottom);
+    EXPECT_EQ(clientRect(top), client96);
+    EXPECT_EQ(clientRect(windowOf(viewer.frAddress)).bottom, 85);
+    EXPECT_EQ(viewer.Label1.width(), labelTwips96);
+}
+
 TEST_F(MainWindow, TheScrollBarScrollsATallPageInsideAFrameSizedWindow) {
     viewer.showPicture(makePage(300, 3000));
     viewer.layoutWindow();

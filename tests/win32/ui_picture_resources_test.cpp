@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+#include "platform/win32/scoped_handles.h"
+
 namespace platform {
 namespace {
 
@@ -22,48 +24,43 @@ Size sizeOf(const base::Picture& picture) {
 }
 
 TEST(Win32PictureResources, PicturesComeAtTheScreensScaleWhereACopyIsDrawnForIt) {
-    Win32PictureResources normal(GetModuleHandleW(nullptr), 96);
-    Win32PictureResources large(GetModuleHandleW(nullptr), 192);
+    Win32PictureResources pictures(GetModuleHandleW(nullptr));
 
-    EXPECT_EQ(sizeOf(normal.picture(PictureId::titleBand)), (Size{6, 29}));
-    EXPECT_EQ(sizeOf(normal.picture(PictureId::goNormal)), (Size{51, 23}));
-    EXPECT_EQ(sizeOf(large.picture(PictureId::titleBand)), (Size{12, 58}));
-    EXPECT_EQ(sizeOf(large.picture(PictureId::goNormal)), (Size{102, 46}));
+    EXPECT_EQ(sizeOf(pictures.picture(PictureId::titleBand, 96)), (Size{6, 29}));
+    EXPECT_EQ(sizeOf(pictures.picture(PictureId::goNormal, 144)), (Size{51, 23}));
+    EXPECT_EQ(sizeOf(pictures.picture(PictureId::titleBand, 192)), (Size{12, 58}));
+    EXPECT_EQ(sizeOf(pictures.picture(PictureId::goNormal, 240)), (Size{102, 46}));
     // No 200% copy of this one here: the 100% picture serves.
-    const Size startup = sizeOf(normal.picture(PictureId::startup));
+    const Size startup = sizeOf(pictures.picture(PictureId::startup, 96));
     EXPECT_GT(startup.width, 0);
-    EXPECT_EQ(sizeOf(large.picture(PictureId::startup)), startup);
+    EXPECT_EQ(sizeOf(pictures.picture(PictureId::startup, 192)), startup);
     // Not among the module's resources at all.
-    EXPECT_EQ(normal.picture(PictureId::previous), nullptr);
+    EXPECT_EQ(pictures.picture(PictureId::previous, 96), nullptr);
 }
 
 TEST(Win32PictureResources, PixelsAreColoursOnlyInTopDownRows) {
-    Win32PictureResources pictures(GetModuleHandleW(nullptr), 96);
-    const base::Picture band = pictures.picture(PictureId::titleBand);
+    Win32PictureResources pictures(GetModuleHandleW(nullptr));
+    const base::Picture band = pictures.picture(PictureId::titleBand, 96);
     ASSERT_NE(band, nullptr);
     const uint32_t* first = band->data();
     const uint32_t* end = first + base::Bitmap::pixelCount(band->width(), band->height());
     EXPECT_TRUE(std::all_of(first, end, [](uint32_t pixel) { return (pixel >> 24) == 0; }));
 
     // Compared with the system's own drawing of the same resource, row by row.
-    const HBITMAP handle = static_cast<HBITMAP>(LoadImageW(
+    const win32::ScopedBitmap handle(static_cast<HBITMAP>(LoadImageW(
         GetModuleHandleW(nullptr), MAKEINTRESOURCEW(static_cast<int>(PictureId::titleBand)),
-        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    ASSERT_NE(handle, nullptr);
-    const HDC screen = GetDC(nullptr);
-    const HDC memory = CreateCompatibleDC(screen);
-    const HGDIOBJ previous = SelectObject(memory, handle);
+        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    ASSERT_TRUE(handle);
+    const win32::WindowDc screen(nullptr);
+    const win32::ScopedDc memory(CreateCompatibleDC(screen.get()));
+    const win32::SelectedObject selected(memory.get(), handle.get());
     for (int32_t y : {0, band->height() / 2, band->height() - 1}) {
-        const COLORREF expected = GetPixel(memory, 0, y);  // 0x00BBGGRR
-        const uint32_t pixel = band->row(y)[0];            // 0x00RRGGBB
+        const COLORREF expected = GetPixel(memory.get(), 0, y);  // 0x00BBGGRR
+        const uint32_t pixel = band->row(y)[0];                  // 0x00RRGGBB
         EXPECT_EQ(pixel,
                   ((expected & 0xFF) << 16) | (expected & 0xFF00) | ((expected >> 16) & 0xFF))
             << "row " << y;
     }
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    DeleteObject(handle);
 }
 
 }  // namespace

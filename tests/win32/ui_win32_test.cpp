@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <string>
@@ -297,6 +298,54 @@ TEST_F(Win32Backend, LabelsThatSizeThemselvesMeasureTheirCaptionInTheirContainer
     form.pixelLabel.setCaption("");
     EXPECT_EQ(form.pixelLabel.width(), 0);
     EXPECT_GT(form.pixelLabel.height(), 10);  // still a line high
+}
+
+// Every property that shows on screen reaches the window when it is set, not
+// only when the window is made.
+TEST_F(Win32Backend, PropertiesSetAfterTheWindowExistsShowAtOnce) {
+    const HWND bar = windowOf(form.bar);
+    const HWND top = windowOf(form);
+
+    const int32_t smallWidth = form.pixelLabel.width();
+    form.pixelLabel.setFont({"Times New Roman", 24, true, false});
+    EXPECT_GT(form.pixelLabel.width(), smallWidth * 3 / 2) << "the new font measured";
+    form.pixelLabel.setBackColor(coverColor);
+    EXPECT_EQ(pixelAt(form, top, form.pixelLabel.left() + 1, form.pixelLabel.top() + 1),
+              pixelOf(coverColor));
+
+    const bool lineRecoloured = [&] {
+        form.barLine.setColor(coverColor);
+        for (int y = 55; y <= 59; ++y)
+            if (pixelAt(form, bar, 99, y) == pixelOf(coverColor)) return true;
+        return false;
+    }();
+    EXPECT_TRUE(lineRecoloured);
+
+    // No longer stretched: the 1 x 2 picture at its own size, the bar around it.
+    form.barImage.setStretch(false);
+    EXPECT_EQ(pixelAt(form, bar, 199 + 5, 10 + 12), pixelOf(barColor));
+
+    const HWND tooltips = uiprobe::tooltipWindowOf(top);
+    const auto texts = [&] {
+        std::vector<std::wstring> found;
+        for (const uiprobe::Tool& tool : uiprobe::toolsOf(tooltips)) found.push_back(tool.text);
+        std::sort(found.begin(), found.end());
+        return found;
+    };
+    form.barImage.setToolTip("Another image tip");
+    form.page.setToolTip("Another page tip");
+    EXPECT_EQ(texts(), (std::vector<std::wstring>{L"Another image tip", L"Another page tip"}));
+    form.barImage.setToolTip("");
+    EXPECT_EQ(texts(), (std::vector<std::wstring>{L"Another page tip"}));
+
+    // The pointer over a label that becomes a hand changes without a mouse move.
+    POINT over{form.pixelLabel.left() + 2, form.pixelLabel.top() + 2};
+    ClientToScreen(top, &over);
+    SetCursorPos(over.x, over.y);
+    SetCursor(nullptr);
+    form.pixelLabel.setMouseIcon(ui::PointerIcon::hand);
+    EXPECT_NE(GetCursor(), nullptr);
+    EXPECT_NE(GetCursor(), LoadCursorA(nullptr, IDC_ARROW));
 }
 
 TEST_F(Win32Backend, ScrollBarControlShowsTheValueAndRangeTheProgramSets) {

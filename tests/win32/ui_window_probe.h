@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/scoped_handles.h"
 #include "ui/form.h"
 #include "ui/win32/backend.h"
 
@@ -43,8 +44,8 @@ inline RECT clientRect(HWND window) {
 // area as it is on screen, 0x00RRGGBB.
 inline uint32_t pixelAt(ui::Form& form, HWND window, int x, int y) {
     ui::win32::pumpMessages(form);
-    const HDC screen = GetDC(window);
-    const HDC memory = CreateCompatibleDC(screen);
+    const platform::win32::WindowDc screen(window);
+    const platform::win32::ScopedDc memory(CreateCompatibleDC(screen.get()));
     BITMAPINFO format{};
     format.bmiHeader.biSize = sizeof format.bmiHeader;
     format.bmiHeader.biWidth = 1;
@@ -52,15 +53,11 @@ inline uint32_t pixelAt(ui::Form& form, HWND window, int x, int y) {
     format.bmiHeader.biPlanes = 1;
     format.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
-    const HBITMAP bitmap = CreateDIBSection(screen, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
-    const HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, 1, 1, screen, x, y, SRCCOPY);
-    const uint32_t pixel = *static_cast<const uint32_t*>(bits) & 0x00FFFFFFu;
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(window, screen);
-    return pixel;
+    const platform::win32::ScopedBitmap bitmap(
+        CreateDIBSection(screen.get(), &format, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const platform::win32::SelectedObject selected(memory.get(), bitmap.get());
+    BitBlt(memory.get(), 0, 0, 1, 1, screen.get(), x, y, SRCCOPY);
+    return *static_cast<const uint32_t*>(bits) & 0x00FFFFFFu;
 }
 
 // A toolkit colour (0x00BBGGRR) as a pixel reads back (0x00RRGGBB).

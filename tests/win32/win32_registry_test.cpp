@@ -61,10 +61,10 @@ protected:
 
     // The same key opened directly, for writing as another program would.
     win32::ScopedHkey openDirectly() const {
-        HKEY key = nullptr;
-        EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, path_.c_str(), 0, KEY_ALL_ACCESS, &key),
+        win32::ScopedHkey key;
+        EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, path_.c_str(), 0, KEY_ALL_ACCESS, key.out()),
                   ERROR_SUCCESS);
-        return win32::ScopedHkey(key);
+        return key;
     }
 
     Win32Registry registry_;

@@ -26,11 +26,10 @@ constexpr wchar_t kTestKind[] = L".tsshelltest";
 constexpr wchar_t kTestProgId[] = L"Tessmire.ShellTest";
 
 void setDefault(const std::wstring& key, const std::wstring& value) {
-    HKEY opened = nullptr;
+    win32::ScopedHkey owned;
     ASSERT_EQ(RegCreateKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                              &opened, nullptr),
+                              owned.out(), nullptr),
               ERROR_SUCCESS);
-    const win32::ScopedHkey owned(opened);
     ASSERT_EQ(RegSetValueExW(owned.get(), nullptr, 0, REG_SZ,
                              reinterpret_cast<const BYTE*>(value.c_str()),
                              static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))),

@@ -38,7 +38,6 @@ int run(platform::Platform& platform, platform::Win32Dialogs& dialogs, int showC
 
     switch (viewer.Form_Load()) {
         case frmMain::LoadOutcome::endProcess:
-            return 0;
         case frmMain::LoadOutcome::unloaded:  // the load ran the unload itself
             return 0;
         case frmMain::LoadOutcome::show:

@@ -1,31 +1,17 @@
 #include "platform/jpeg/picture_file.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <system_error>
 
 #include "base/app_error.h"
+#include "base/utf8_path.h"
 
 namespace platform::jpeg {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::optional<fs::path> pathFromUtf8(std::string_view utf8Path) {
-    if (utf8Path.empty() || utf8Path.find('\0') != std::string_view::npos) return std::nullopt;
-    std::u8string u8(reinterpret_cast<const char8_t*>(utf8Path.data()), utf8Path.size());
-    if constexpr (fs::path::preferred_separator == '/') {
-        std::ranges::replace(u8, u8'\\', u8'/');
-    }
-    try {
-        return fs::path(u8);  // converts to UTF-16 where the system's names are wide
-    } catch (const std::exception&) {
-        return std::nullopt;  // not UTF-8: no file has that name
-    }
-}
 
 [[noreturn]] void raiseNotFound() {
     throw base::AppError(base::error_number::fileNotFound, "File not found");
@@ -50,7 +36,7 @@ std::FILE* openForReading(const fs::path& path) {
 }  // namespace
 
 FilePtr openPictureFile(std::string_view utf8Path) {
-    const auto path = pathFromUtf8(utf8Path);
+    const auto path = base::pathFromUtf8(utf8Path);
     if (!path) raiseNotFound();
 
     // A folder opens for reading on some systems; it is no picture file.

@@ -4,8 +4,8 @@
 #include <utility>
 
 #include "base/app_error.h"
-#include "platform/win32/dialog_scoped_gdi.h"
 #include "platform/win32/dialog_template.h"
+#include "platform/win32/scoped_handles.h"
 
 namespace platform::win32 {
 
@@ -62,10 +62,10 @@ RECT clientRectOf(HWND control, HWND dialog) {
 
 // Height in pixels the prompt needs at the prompt control's width and font.
 int neededPromptHeight(HWND promptControl, const std::wstring& prompt, int width) {
-    const ScopedWindowDc dc(promptControl);
+    const WindowDc dc(promptControl);
     if (!dc) return 0;
     const auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(promptControl, WM_GETFONT, 0, 0));
-    const ScopedSelection selected(dc.get(), font);
+    const SelectedObject selected(dc.get(), font);
     RECT needed = {0, 0, width, 0};
     DrawTextW(dc.get(), prompt.c_str(), static_cast<int>(prompt.size()), &needed,
               DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);

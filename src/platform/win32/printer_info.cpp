@@ -17,14 +17,6 @@ namespace {
                          "printer is set up correctly.");
 }
 
-// A printer of OpenPrinterW.
-struct PrinterHandleTraits {
-    using Handle = HANDLE;
-    static Handle invalid() noexcept { return nullptr; }
-    static void close(Handle printer) noexcept { ClosePrinter(printer); }
-};
-using ScopedPrinterHandle = UniqueHandle<PrinterHandleTraits>;
-
 std::wstring textOf(const wchar_t* text) { return text ? std::wstring(text) : std::wstring(); }
 
 }  // namespace

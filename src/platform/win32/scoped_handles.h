@@ -1,14 +1,17 @@
 #pragma once
-// Move-only owners of the Win32 handles the platform layer opens. A moved-from
-// owner holds nothing, so a handle is closed exactly once.
+// Move-only owners of the Win32 handles the program opens, and scope guards for
+// the DC state it changes. A moved-from owner holds nothing, so a handle is
+// freed exactly once.
 
 #include <windows.h>
+
+#include <winspool.h>
 
 #include <utility>
 
 namespace platform::win32 {
 
-// `Traits` gives the handle type, its "no handle" value and how to close it.
+// `Traits` gives the handle type, its "no handle" value and how to free it.
 template <typename Traits>
 class UniqueHandle {
 public:
@@ -28,7 +31,13 @@ public:
     Handle get() const noexcept { return handle_; }
     explicit operator bool() const noexcept { return handle_ != Traits::invalid(); }
 
-    // Gives up ownership without closing.
+    // Where a call stores the handle it opens, for calls that store none when
+    // they fail. What was held is freed first, so reusing an owner never leaks.
+    Handle* out() noexcept {
+        reset();
+        return &handle_;
+    }
+    // Gives up ownership without freeing.
     Handle release() noexcept { return std::exchange(handle_, Traits::invalid()); }
     void reset(Handle handle = Traits::invalid()) noexcept {
         const Handle old = std::exchange(handle_, handle);
@@ -66,17 +75,11 @@ struct KernelHandleTraits {
     static void close(Handle handle) noexcept { CloseHandle(handle); }
 };
 
-// A device context of CreateDCW (or returned by a dialog): DeleteDC.
-struct CreatedDcTraits {
-    using Handle = HDC;
+// A printer of OpenPrinterW.
+struct PrinterHandleTraits {
+    using Handle = HANDLE;
     static Handle invalid() noexcept { return nullptr; }
-    static void close(Handle dc) noexcept { DeleteDC(dc); }
-};
-
-struct FontTraits {
-    using Handle = HFONT;
-    static Handle invalid() noexcept { return nullptr; }
-    static void close(Handle font) noexcept { DeleteObject(font); }
+    static void close(Handle printer) noexcept { ClosePrinter(printer); }
 };
 
 // Movable memory of GlobalAlloc, as the common dialogs exchange it.
@@ -86,12 +89,153 @@ struct GlobalMemoryTraits {
     static void close(Handle memory) noexcept { GlobalFree(memory); }
 };
 
+struct WindowTraits {
+    using Handle = HWND;
+    static Handle invalid() noexcept { return nullptr; }
+    static void close(Handle window) noexcept { DestroyWindow(window); }
+};
+
+// A DC of CreateDCW or CreateCompatibleDC, or one a dialog returns.
+struct DcTraits {
+    using Handle = HDC;
+    static Handle invalid() noexcept { return nullptr; }
+    static void close(Handle dc) noexcept { DeleteDC(dc); }
+};
+
+template <typename GdiHandle>
+struct GdiObjectTraits {
+    using Handle = GdiHandle;
+    static Handle invalid() noexcept { return nullptr; }
+    static void close(Handle object) noexcept { DeleteObject(object); }
+};
+
 using ScopedHkey = UniqueHandle<HkeyTraits>;
-using ScopedCreatedDc = UniqueHandle<CreatedDcTraits>;
-using ScopedFont = UniqueHandle<FontTraits>;
-using ScopedGlobal = UniqueHandle<GlobalMemoryTraits>;
-using ScopedKernelHandle = UniqueHandle<KernelHandleTraits>;
 using ScopedFindHandle = UniqueHandle<FindHandleTraits>;
 using ScopedFileHandle = UniqueHandle<FileHandleTraits>;
+using ScopedKernelHandle = UniqueHandle<KernelHandleTraits>;
+using ScopedPrinterHandle = UniqueHandle<PrinterHandleTraits>;
+using ScopedGlobal = UniqueHandle<GlobalMemoryTraits>;
+using ScopedWindow = UniqueHandle<WindowTraits>;
+using ScopedDc = UniqueHandle<DcTraits>;
+using ScopedFont = UniqueHandle<GdiObjectTraits<HFONT>>;
+using ScopedBrush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
+using ScopedPen = UniqueHandle<GdiObjectTraits<HPEN>>;
+using ScopedBitmap = UniqueHandle<GdiObjectTraits<HBITMAP>>;
+
+// A window's DC from GetDC (the screen's for a null window), released to the
+// same window.
+class WindowDc {
+public:
+    explicit WindowDc(HWND window) noexcept : window_(window), dc_(GetDC(window)) {}
+    WindowDc(WindowDc&& other) noexcept
+        : window_(other.window_), dc_(std::exchange(other.dc_, nullptr)) {}
+    WindowDc& operator=(WindowDc&& other) noexcept {
+        if (this != &other) {
+            release();
+            window_ = other.window_;
+            dc_ = std::exchange(other.dc_, nullptr);
+        }
+        return *this;
+    }
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    ~WindowDc() { release(); }
+
+    HDC get() const noexcept { return dc_; }
+    explicit operator bool() const noexcept { return dc_ != nullptr; }
+
+private:
+    void release() noexcept {
+        if (dc_) ReleaseDC(window_, std::exchange(dc_, nullptr));
+    }
+
+    HWND window_;
+    HDC dc_;
+};
+
+// BeginPaint and EndPaint around one WM_PAINT.
+class PaintDc {
+public:
+    explicit PaintDc(HWND window) noexcept : window_(window) { BeginPaint(window_, &paint_); }
+    PaintDc(PaintDc&& other) noexcept
+        : window_(std::exchange(other.window_, nullptr)), paint_(other.paint_) {}
+    PaintDc& operator=(PaintDc&& other) noexcept {
+        if (this != &other) {
+            end();
+            window_ = std::exchange(other.window_, nullptr);
+            paint_ = other.paint_;
+        }
+        return *this;
+    }
+    PaintDc(const PaintDc&) = delete;
+    PaintDc& operator=(const PaintDc&) = delete;
+    ~PaintDc() { end(); }
+
+    HDC get() const noexcept { return paint_.hdc; }
+    const RECT& area() const noexcept { return paint_.rcPaint; }
+
+private:
+    void end() noexcept {
+        if (window_) EndPaint(std::exchange(window_, nullptr), &paint_);
+    }
+
+    HWND window_;
+    PAINTSTRUCT paint_{};
+};
+
+// An object selected into a DC, the previous one put back at the end of the scope.
+class SelectedObject {
+public:
+    SelectedObject(HDC dc, HGDIOBJ object) noexcept
+        : dc_(dc), previous_(SelectObject(dc, object)) {}
+    SelectedObject(SelectedObject&& other) noexcept
+        : dc_(other.dc_), previous_(std::exchange(other.previous_, nullptr)) {}
+    SelectedObject& operator=(SelectedObject&& other) noexcept {
+        if (this != &other) {
+            restore();
+            dc_ = other.dc_;
+            previous_ = std::exchange(other.previous_, nullptr);
+        }
+        return *this;
+    }
+    SelectedObject(const SelectedObject&) = delete;
+    SelectedObject& operator=(const SelectedObject&) = delete;
+    ~SelectedObject() { restore(); }
+
+private:
+    void restore() noexcept {
+        const HGDIOBJ previous = std::exchange(previous_, nullptr);
+        if (previous && previous != HGDI_ERROR) SelectObject(dc_, previous);
+    }
+
+    HDC dc_;
+    HGDIOBJ previous_;
+};
+
+// SaveDC and RestoreDC: clipping and origins changed inside the scope are undone.
+class SavedDc {
+public:
+    explicit SavedDc(HDC dc) noexcept : dc_(dc), saved_(SaveDC(dc)) {}
+    SavedDc(SavedDc&& other) noexcept : dc_(other.dc_), saved_(std::exchange(other.saved_, 0)) {}
+    SavedDc& operator=(SavedDc&& other) noexcept {
+        if (this != &other) {
+            restore();
+            dc_ = other.dc_;
+            saved_ = std::exchange(other.saved_, 0);
+        }
+        return *this;
+    }
+    SavedDc(const SavedDc&) = delete;
+    SavedDc& operator=(const SavedDc&) = delete;
+    ~SavedDc() { restore(); }
+
+private:
+    void restore() noexcept {
+        if (saved_ != 0) RestoreDC(dc_, std::exchange(saved_, 0));
+    }
+
+    HDC dc_;
+    int saved_;
+};
 
 }  // namespace platform::win32

@@ -3,27 +3,16 @@
 #include <memory>
 
 #include "platform/win32/scoped_handles.h"
+#include "resource_ids.h"
 
 namespace platform {
 
 namespace {
 
+using win32::ScopedBitmap;
+using win32::WindowDc;
+
 constexpr int largeScreenDpi = 192;
-// The 200% copy of a picture is kept under its id plus this.
-constexpr int largeCopyOffset = 100;
-
-int screenDpi() {
-    const HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi;
-}
-
-struct BitmapTraits {
-    using Handle = HBITMAP;
-    static Handle invalid() noexcept { return nullptr; }
-    static void close(Handle bitmap) noexcept { DeleteObject(bitmap); }
-};
 
 bool hasBitmap(HMODULE module, int id) {
     return FindResourceW(module, MAKEINTRESOURCEW(id), reinterpret_cast<LPCWSTR>(RT_BITMAP)) !=
@@ -45,10 +34,9 @@ base::Picture toPicture(HBITMAP handle) {
     format.bmiHeader.biPlanes = 1;
     format.bmiHeader.biBitCount = 32;
     format.bmiHeader.biCompression = BI_RGB;
-    const HDC screen = GetDC(nullptr);
-    const int rows = GetDIBits(screen, handle, 0, static_cast<UINT>(description.bmHeight),
+    const WindowDc screen(nullptr);
+    const int rows = GetDIBits(screen.get(), handle, 0, static_cast<UINT>(description.bmHeight),
                                bitmap->row(0), &format, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
     if (rows != description.bmHeight) return nullptr;
     // The fourth byte is not part of a picture's colour.
     uint32_t* pixels = bitmap->row(0);
@@ -61,15 +49,12 @@ base::Picture toPicture(HBITMAP handle) {
 
 }  // namespace
 
-Win32PictureResources::Win32PictureResources()
-    : Win32PictureResources(GetModuleHandleW(nullptr), screenDpi()) {}
-
-base::Picture Win32PictureResources::picture(PictureId id) {
+base::Picture Win32PictureResources::picture(PictureId id, int dpi) {
     int resource = static_cast<int>(id);
-    if (dpi_ >= largeScreenDpi && hasBitmap(module_, resource + largeCopyOffset)) {
-        resource += largeCopyOffset;
+    if (dpi >= largeScreenDpi && hasBitmap(module_, resource + TS_PICTURE_200_OFFSET)) {
+        resource += TS_PICTURE_200_OFFSET;
     }
-    const platform::win32::UniqueHandle<BitmapTraits> handle(static_cast<HBITMAP>(
+    const ScopedBitmap handle(static_cast<HBITMAP>(
         LoadImageW(module_, MAKEINTRESOURCEW(resource), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     if (!handle) return nullptr;
     return toPicture(handle.get());

@@ -1,7 +1,7 @@
 #pragma once
 // The window's pictures from the BITMAP resources of a module (the program's
-// own by default). On a screen of 192 DPI or more the copy drawn at 200%
-// (id + 100) is taken where the module has it.
+// own by default). For a window of 192 DPI or more the copy drawn at 200%
+// (resource_ids.h: id + TS_PICTURE_200_OFFSET) is taken where the module has it.
 
 #include <windows.h>
 
@@ -11,18 +11,17 @@ namespace platform {
 
 class Win32PictureResources final : public PictureResources {
 public:
-    // The executable's pictures for the screen's DPI.
-    Win32PictureResources();
-    // The pictures of `module` (which outlives this object) for a screen of `dpi`.
-    Win32PictureResources(HMODULE module, int dpi) noexcept : module_(module), dpi_(dpi) {}
+    // The executable's pictures.
+    Win32PictureResources() noexcept : module_(GetModuleHandleW(nullptr)) {}
+    // The pictures of `module`, which outlives this object.
+    explicit Win32PictureResources(HMODULE module) noexcept : module_(module) {}
 
     // A new 32-bit picture each call, 0x00RRGGBB, top-down; null when the
     // module has no such bitmap.
-    base::Picture picture(PictureId id) override;
+    base::Picture picture(PictureId id, int dpi) override;
 
 private:
     HMODULE module_;
-    int dpi_;
 };
 
 }  // namespace platform

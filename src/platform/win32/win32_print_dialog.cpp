@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "base/app_error.h"
+#include "base/rounding.h"
 #include "platform/win32/printer_info.h"
 #include "platform/win32/scoped_handles.h"
 #include "platform/win32/text_conv.h"
@@ -91,7 +92,8 @@ void readBack(const PRINTDLGW& chosen, PrinterDialog& dialog) {
     }
     if (const auto* mode = static_cast<const DEVMODEW*>(GlobalLock(chosen.hDevMode))) {
         // Copies the driver cannot make itself come back in the dialog's count.
-        dialog.copies = static_cast<int16_t>(chosen.nCopies > 1 ? chosen.nCopies : mode->dmCopies);
+        dialog.copies =
+            base::roundTo<int16_t>(chosen.nCopies > 1 ? chosen.nCopies : mode->dmCopies);
         dialog.orientation = mode->dmOrientation;
         dialog.duplex = mode->dmDuplex;
         dialog.colorMode = mode->dmColor;
@@ -124,7 +126,7 @@ bool Win32Dialogs::showPrinter(PrinterDialog& dialog) {
     // The dialog may have replaced the memory it was given.
     names.reset(print.hDevNames);
     mode.reset(print.hDevMode);
-    const win32::ScopedCreatedDc returnedDc(print.hDC);
+    const win32::ScopedDc returnedDc(print.hDC);
 
     if (confirmed) {
         readBack(print, dialog);

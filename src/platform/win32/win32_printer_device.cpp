@@ -1,10 +1,9 @@
 #include "platform/win32/win32_printer_device.h"
 
 #include <algorithm>
-#include <cmath>
-#include <limits>
 
 #include "base/app_error.h"
+#include "base/rounding.h"
 #include "base/sheet_clip.h"
 #include "platform/win32/text_conv.h"
 
@@ -25,14 +24,7 @@ constexpr int64_t bandBytes = 8 << 20;
 }
 
 // A coordinate for GDI, which takes 32-bit whole device units.
-int deviceUnits(double value) {
-    const double rounded = std::nearbyint(value);
-    if (!(rounded >= std::numeric_limits<int>::min() &&
-          rounded <= std::numeric_limits<int>::max())) {
-        throw base::AppError(base::error_number::overflow, "Overflow");
-    }
-    return static_cast<int>(rounded);
-}
+int deviceUnits(double value) { return base::roundTo<int>(value); }
 
 }  // namespace
 

@@ -61,7 +61,7 @@ private:
     double perInch(ScaleUnit unit, int dotsPerInchIndex);
 
     std::function<const win32::PrinterInfo&()> currentPrinter_;
-    win32::ScopedCreatedDc dc_;
+    win32::ScopedDc dc_;
     win32::ScopedFont font_;
     HGDIOBJ fontBefore_ = nullptr;
     bool docOpen_ = false;

@@ -6,22 +6,19 @@
 #include <utility>
 
 #include "base/rounding.h"
+#include "platform/win32/scoped_handles.h"
 #include "ui/win32/box_window.h"
 #include "ui/win32/button_peer.h"
 #include "ui/win32/check_box_peer.h"
+#include "ui/win32/control_peers.h"
 #include "ui/win32/drawn_peers.h"
 #include "ui/win32/form_window.h"
-#include "ui/win32/gdi_handles.h"
 #include "ui/win32/screen_peer.h"
 #include "ui/win32/scroll_bar_peer.h"
 
 namespace ui::win32 {
 
 namespace {
-
-constexpr double twipsPerInch = 1440;
-
-void attachChildren(ContainerWindow& window);
 
 template <typename Peer, typename Box>
 void attachBox(ContainerWindow& parent, Box& box) {
@@ -54,19 +51,6 @@ void attachPeer(ContainerWindow& parent, Control& control) {
     }
 }
 
-void attachChildren(ContainerWindow& window) {
-    for (Control* child : window.container().children()) attachPeer(window, *child);
-}
-
-// Drops the peers of a container's controls, innermost first, while the
-// window they were made for (and the context they share) still exists.
-void detachChildren(const Container& container) {
-    for (Control* child : container.children()) {
-        if (const auto* box = dynamic_cast<const Container*>(child)) detachChildren(*box);
-        child->setPeer(nullptr);
-    }
-}
-
 FormWindow* formWindowOf(const Form& form) { return dynamic_cast<FormWindow*>(form.peer()); }
 
 void rethrowKeptError(const Form& form) {
@@ -75,8 +59,19 @@ void rethrowKeptError(const Form& form) {
 
 }  // namespace
 
+void attachChildren(ContainerWindow& window) {
+    for (Control* child : window.container().children()) attachPeer(window, *child);
+}
+
+void detachChildren(const Container& container) {
+    for (Control* child : container.children()) {
+        if (const auto* box = dynamic_cast<const Container*>(child)) detachChildren(*box);
+        child->setPeer(nullptr);
+    }
+}
+
 ScreenScale screenScale() {
-    const WindowDc screen(nullptr);
+    const platform::win32::WindowDc screen(nullptr);
     const int dpiX = GetDeviceCaps(screen.get(), LOGPIXELSX);
     const int dpiY = GetDeviceCaps(screen.get(), LOGPIXELSY);
     if (dpiX <= 0 || dpiY <= 0) return {};

@@ -5,15 +5,20 @@
 #include <string>
 #include <utility>
 
+#include "platform/win32/scoped_handles.h"
 #include "platform/win32/text_conv.h"
 
 #include "ui/win32/backend_context.h"
-#include "ui/win32/gdi_handles.h"
 #include "ui/win32/keyboard_to_form.h"
 #include "ui/win32/label_text.h"
 #include "ui/win32/picture_paint.h"
+#include "ui/win32/screen_peer.h"
 
 namespace ui::win32 {
+
+using platform::win32::SavedDc;
+using platform::win32::ScopedFont;
+using platform::win32::SelectedObject;
 
 namespace {
 
@@ -25,10 +30,16 @@ BoxWindow::BoxWindow(ContainerWindow& parent, Container& box)
     : ContainerWindow(parent.context(), box), parent_(parent), state_(wantedState(box, parent)) {
     create(boxClass, childWindowArgs(state_, parent.hwnd(), WS_CLIPCHILDREN | WS_CLIPSIBLINGS));
     bringToTop(hwnd());
-    if (!box.toolTip().empty()) context().tooltips().addWindow(hwnd(), box.toolTip());
+    addToolTip();
+}
+
+void BoxWindow::addToolTip() {
+    if (!container().toolTip().empty())
+        context().tooltips().addWindow(hwnd(), container().toolTip());
 }
 
 BoxWindow::~BoxWindow() {
+    if (hwnd()) context().tooltips().removeWindow(hwnd());
     destroy();
     context().forget(container());
 }
@@ -39,10 +50,22 @@ PixelRect BoxWindow::extent() const {
 }
 
 void BoxWindow::changed(Change what) {
-    if (what == Change::content) {
-        if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
-    } else {
-        place();
+    switch (what) {
+        case Change::content:
+            if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
+            return;
+        case Change::toolTip:
+            if (!hwnd()) return;
+            context().tooltips().removeWindow(hwnd());
+            addToolTip();
+            return;
+        case Change::pointer:
+            refreshPointer();
+            return;
+        case Change::bounds:
+        case Change::visible:
+            place();
+            return;
     }
 }
 

@@ -33,6 +33,7 @@ private:
     // (dx, dy) and repaints the rest.
     void scrollContents(int64_t dx, int64_t dy);
     bool hasShownWindows() const;
+    void addToolTip();
 
     ContainerWindow& parent_;
     ChildWindowState state_;

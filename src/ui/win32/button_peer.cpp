@@ -39,7 +39,7 @@ void ButtonPeer::clicked() { button_.fireClick(); }
 void ButtonPeer::showContent() {
     if (!window_.hwnd()) return;
     // The button lets go of its old font only once it has the new one.
-    ScopedFont font = createFont(button_.font(), container_.context().screen().twipsPerPixelY);
+    auto font = createFont(button_.font(), container_.context().screen().twipsPerPixelY);
     SendMessageW(window_.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
     font_ = std::move(font);
     SetWindowTextW(window_.hwnd(), platform::win32::utf8ToWide(button_.caption()).c_str());

@@ -43,7 +43,7 @@ void CheckBoxPeer::clicked() {
 void CheckBoxPeer::showContent() {
     if (!window_.hwnd()) return;
     // The box lets go of its old font only once it has the new one.
-    ScopedFont font = createFont(box_.font(), container_.context().screen().twipsPerPixelY);
+    auto font = createFont(box_.font(), container_.context().screen().twipsPerPixelY);
     SendMessageW(window_.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
     font_ = std::move(font);
     SetWindowTextW(window_.hwnd(), platform::win32::utf8ToWide(box_.caption()).c_str());

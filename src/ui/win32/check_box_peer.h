@@ -9,9 +9,9 @@
 
 #include <optional>
 
+#include "platform/win32/scoped_handles.h"
 #include "ui/check_box.h"
 #include "ui/win32/child_placement.h"
-#include "ui/win32/gdi_handles.h"
 #include "ui/win32/peers.h"
 #include "ui/win32/system_window.h"
 
@@ -34,7 +34,7 @@ private:
     ContainerWindow& container_;
     CheckBox& box_;
     ChildWindowState state_;
-    ScopedFont font_;
+    platform::win32::ScopedFont font_;
     SystemWindow window_;
 };
 

@@ -5,15 +5,20 @@
 #include <algorithm>
 #include <climits>
 
+#include "platform/win32/scoped_handles.h"
 #include "ui/screen.h"
 #include "ui/win32/backend_context.h"
 #include "ui/win32/button_peer.h"
 #include "ui/win32/check_box_peer.h"
-#include "ui/win32/gdi_handles.h"
 #include "ui/win32/peers.h"
 #include "ui/win32/scroll_bar_peer.h"
 
 namespace ui::win32 {
+
+using platform::win32::PaintDc;
+using platform::win32::ScopedBitmap;
+using platform::win32::ScopedDc;
+using platform::win32::SelectedObject;
 
 namespace {
 
@@ -132,7 +137,7 @@ void ContainerWindow::onPaint() {
     if (width <= 0 || height <= 0) return;
 
     // Drawn off screen first, so a label over a picture never flickers.
-    const ScopedMemoryDc buffer(CreateCompatibleDC(screen.get()));
+    const ScopedDc buffer(CreateCompatibleDC(screen.get()));
     const ScopedBitmap bitmap(CreateCompatibleBitmap(screen.get(), width, height));
     if (!buffer || !bitmap) {
         paint(screen.get(), area);

@@ -14,12 +14,19 @@ namespace ui::win32 {
 LabelPeer::LabelPeer(ContainerWindow& container, Label& label)
     : WindowlessPeer(container, label),
       label_(label),
+      fontMade_(label.font()),
       font_(createFont(label.font(), container.context().screen().twipsPerPixelY)) {
     measure();
     attached();
 }
 
-void LabelPeer::contentChanged() { measure(); }
+void LabelPeer::contentChanged() {
+    if (label_.font() != fontMade_) {
+        fontMade_ = label_.font();
+        font_ = createFont(fontMade_, container().context().screen().twipsPerPixelY);
+    }
+    measure();
+}
 
 void LabelPeer::measure() {
     if (!label_.autoSize()) return;
@@ -54,6 +61,11 @@ LinePeer::LinePeer(ContainerWindow& container, Line& line)
     attached();
 }
 
+// The width is in pixels at 96 DPI: it grows with the window's DPI.
+int LinePeer::penWidth() const {
+    return std::max(container().context().form().scaledY(line_.borderWidth()), 1);
+}
+
 PixelRect LinePeer::reach() const {
     const ContainerScale scale = container().scale();
     const int64_t x1 = scale.toPixelsX(line_.x1());
@@ -61,7 +73,7 @@ PixelRect LinePeer::reach() const {
     const int64_t x2 = scale.toPixelsX(line_.x2());
     const int64_t y2 = scale.toPixelsY(line_.y2());
     // A wide pen spreads on both sides of the line.
-    const int64_t spread = std::max<int64_t>(line_.borderWidth(), 1);
+    const int64_t spread = penWidth();
     return {std::min(x1, x2) - spread, std::min(y1, y2) - spread,
             std::abs(x2 - x1) + 2 * spread + 1, std::abs(y2 - y1) + 2 * spread + 1};
 }
@@ -72,8 +84,8 @@ void LinePeer::paint(HDC dc, const RECT&) const {
         container().toClient({scale.toPixelsX(line_.x1()), scale.toPixelsY(line_.y1()),
                               int64_t{scale.toPixelsX(line_.x2())} - scale.toPixelsX(line_.x1()),
                               int64_t{scale.toPixelsY(line_.y2())} - scale.toPixelsY(line_.y1())});
-    const ScopedPen pen(CreatePen(PS_SOLID, std::max(line_.borderWidth(), 1), line_.color()));
-    const SelectedObject selected(dc, pen.get());
+    const platform::win32::ScopedPen pen(CreatePen(PS_SOLID, penWidth(), line_.color()));
+    const platform::win32::SelectedObject selected(dc, pen.get());
     MoveToEx(dc, ends.left, ends.top, nullptr);
     LineTo(dc, ends.right, ends.bottom);
 }

@@ -3,10 +3,10 @@
 
 #include <windows.h>
 
+#include "platform/win32/scoped_handles.h"
 #include "ui/image.h"
 #include "ui/label.h"
 #include "ui/line.h"
-#include "ui/win32/gdi_handles.h"
 #include "ui/win32/peers.h"
 
 namespace ui::win32 {
@@ -22,7 +22,8 @@ private:
     void measure();
 
     Label& label_;
-    ScopedFont font_;
+    Font fontMade_;  // the label's font when font_ was made
+    platform::win32::ScopedFont font_;
 };
 
 // An image: stretched over its rectangle, or at the picture's own size.
@@ -44,6 +45,8 @@ public:
     PixelRect reach() const override;
 
 private:
+    int penWidth() const;
+
     const Line& line_;
 };
 

@@ -6,6 +6,7 @@
 #include "base/rounding.h"
 #include "platform/win32/text_conv.h"
 #include "resource_ids.h"
+#include "ui/win32/control_peers.h"
 
 namespace ui::win32 {
 
@@ -175,6 +176,22 @@ void FormWindow::reportSize() {
     form_.backendResized(client.right, client.bottom, outerWidth, outerHeight, state);
 }
 
+void FormWindow::rescale(int dpiX, int dpiY, const RECT& suggested) {
+    if (dpiX <= 0 || dpiY <= 0) return;
+    // The controls keep every property, so their peers are made anew at the
+    // new scale: fonts, tooltips and child windows follow. The form first
+    // places what it keeps in pixels anew (its ScaleChanged).
+    detachChildren(form_);
+    form_.backendSetScreenMetrics(twipsPerInch / dpiX, twipsPerInch / dpiY);
+    attachChildren(*this);
+    // The rectangle Windows suggests keeps the window's place on the new
+    // screen; its WM_SIZE lays the form out at the new scale.
+    SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    reportSize();
+    InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
 void FormWindow::unloadOnce() {
     if (const auto closing = std::exchange(closing_, nullptr)) closing();
 }
@@ -206,6 +223,9 @@ LRESULT FormWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             unloadOnce();
             return defaultHandling(message, wParam, lParam);
+        case WM_DPICHANGED:
+            rescale(LOWORD(wParam), HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
         case WM_QUERYENDSESSION:
             return TRUE;  // nothing to ask the user; the unload runs if the session ends
         case WM_ENDSESSION:

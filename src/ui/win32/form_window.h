@@ -63,6 +63,8 @@ private:
     void reportSize();
     void onKey(UINT message, WPARAM wParam, LPARAM lParam);
     void unloadOnce();
+    // The window's DPI changed (WM_DPICHANGED).
+    void rescale(int dpiX, int dpiY, const RECT& suggested);
 
     Form& form_;
     const bool mainWindow_;

@@ -5,14 +5,14 @@
 
 #include <string_view>
 
+#include "platform/win32/scoped_handles.h"
 #include "ui/label.h"
-#include "ui/win32/gdi_handles.h"
 
 namespace ui::win32 {
 
 // The label's font at `twipsPerPixel` (its height in pixels is the point size
 // at the screen's DPI, 1440 / twipsPerPixel). Null when the system has none.
-ScopedFont createFont(const Font& font, double twipsPerPixel);
+platform::win32::ScopedFont createFont(const Font& font, double twipsPerPixel);
 
 // The pixels a label's border takes on each side.
 int borderThickness(const Label& label);

@@ -54,6 +54,7 @@ protected:
     Control& control() const noexcept { return control_; }
 
 private:
+    void addToolArea();
     void updateToolArea();
 
     ContainerWindow& container_;

@@ -1,6 +1,6 @@
 #include "ui/win32/picture_paint.h"
 
-#include "ui/win32/gdi_handles.h"
+#include "platform/win32/scoped_handles.h"
 
 namespace ui::win32 {
 
@@ -57,7 +57,7 @@ COLORREF colorRef(Color color) {
 }
 
 void fillRect(HDC dc, const RECT& rect, Color color) {
-    const ScopedBrush brush(CreateSolidBrush(colorRef(color)));
+    const platform::win32::ScopedBrush brush(CreateSolidBrush(colorRef(color)));
     FillRect(dc, &rect, brush.get());
 }
 

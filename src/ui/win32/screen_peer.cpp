@@ -11,7 +11,9 @@ ScreenPeer::ScreenPeer() { screen().setPeer(this); }
 
 ScreenPeer::~ScreenPeer() { screen().setPeer(nullptr); }
 
-void ScreenPeer::pointerChanged() {
+void ScreenPeer::pointerChanged() { refreshPointer(); }
+
+void refreshPointer() {
     POINT point{};
     GetCursorPos(&point);
     const HWND under = WindowFromPoint(point);

@@ -21,4 +21,8 @@ public:
     void showForm(Form& form) override;
 };
 
+// Shows the pointer the program's window under the mouse asks for now, not at
+// the mouse's next move.
+void refreshPointer();
+
 }  // namespace ui::win32

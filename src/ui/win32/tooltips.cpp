@@ -49,6 +49,21 @@ void Tooltips::moveArea(HWND window, UINT_PTR id, const RECT& area) {
     SendMessageW(window_.hwnd(), TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
+void Tooltips::removeWindow(HWND window) {
+    TOOLINFOW tool = toolInfo(window, reinterpret_cast<UINT_PTR>(window), TTF_IDISHWND);
+    remove(tool);
+}
+
+void Tooltips::removeArea(HWND window, UINT_PTR id) {
+    TOOLINFOW tool = toolInfo(window, id, 0);
+    remove(tool);
+}
+
+void Tooltips::remove(TOOLINFOW& tool) {
+    if (window_.hwnd())
+        SendMessageW(window_.hwnd(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
 void Tooltips::add(TOOLINFOW& tool, std::string_view text) {
     if (!window_.hwnd()) return;
     // The control copies the text.

@@ -24,11 +24,15 @@ public:
     void addArea(HWND window, UINT_PTR id, const RECT& area, std::string_view text);
     // An empty rectangle takes the area out of reach (a hidden control).
     void moveArea(HWND window, UINT_PTR id, const RECT& area);
+    // Take a tool away (its text changed, or it has none any more).
+    void removeWindow(HWND window);
+    void removeArea(HWND window, UINT_PTR id);
 
     HWND hwnd() const noexcept { return window_.hwnd(); }
 
 private:
     void add(TOOLINFOW& tool, std::string_view text);
+    void remove(TOOLINFOW& tool);
 
     SystemWindow window_;
 };

@@ -9,6 +9,8 @@
 
 namespace ui::win32 {
 
+inline constexpr double twipsPerInch = 1440;
+
 // The screen's twips per pixel, across and down (15 at 96 DPI).
 struct ScreenScale {
     double twipsPerPixelX = 15;

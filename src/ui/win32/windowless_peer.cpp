@@ -2,6 +2,7 @@
 
 #include "ui/win32/backend_context.h"
 #include "ui/win32/container_window.h"
+#include "ui/win32/screen_peer.h"
 
 namespace ui::win32 {
 
@@ -14,18 +15,34 @@ WindowlessPeer::WindowlessPeer(ContainerWindow& container, Control& control)
 
 void WindowlessPeer::attached() {
     if (control_.visible()) drawn_ = reach();
-    if (!control_.toolTip().empty()) {
-        container_.context().tooltips().addArea(
-            container_.hwnd(), toolId(control_),
-            control_.visible() ? container_.toClient(rect()) : RECT{}, control_.toolTip());
-    }
+    addToolArea();
 }
 
-WindowlessPeer::~WindowlessPeer() { container_.context().forget(control_); }
+void WindowlessPeer::addToolArea() {
+    if (control_.toolTip().empty()) return;
+    container_.context().tooltips().addArea(
+        container_.hwnd(), toolId(control_),
+        control_.visible() ? container_.toClient(rect()) : RECT{}, control_.toolTip());
+}
+
+WindowlessPeer::~WindowlessPeer() {
+    // The container's window may stay (a DPI change makes the peers anew).
+    container_.context().tooltips().removeArea(container_.hwnd(), toolId(control_));
+    container_.context().forget(control_);
+}
 
 PixelRect WindowlessPeer::rect() const { return pixelRect(control_, container_.scale()); }
 
 void WindowlessPeer::changed(Change what) {
+    if (what == Change::toolTip) {
+        container_.context().tooltips().removeArea(container_.hwnd(), toolId(control_));
+        addToolArea();
+        return;
+    }
+    if (what == Change::pointer) {
+        refreshPointer();
+        return;
+    }
     if (what == Change::content) contentChanged();
     container_.invalidate(drawn_);
     drawn_ = control_.visible() ? reach() : PixelRect{};

@@ -115,7 +115,7 @@ TEST_F(AddressBarTest, ShiftClickOnThePictureOpensTheAddressWhenShiftIsLetGo) {
     EXPECT_EQ(opened(), 0u) << "nothing opens while Shift is held";
 
     // Key-ups that still hold Shift (alone, with Ctrl, with Alt) change nothing.
-    for (int16_t held : {1, 3, 5}) form.Form_KeyUp(shiftKey, held);
+    for (const int16_t held : {int16_t{1}, int16_t{3}, int16_t{5}}) form.Form_KeyUp(shiftKey, held);
     EXPECT_TRUE(form.shiftDown());
     EXPECT_EQ(opened(), 0u);
 

@@ -67,7 +67,8 @@ TEST_F(CommandsTest, PagingKeysStopExactlyAtTheEndsWhateverTheShiftState) {
 
     form.scroll_v.setVisible(false);
     form.scroll_v.setValue(500);
-    for (int16_t key : {34, 33, 36, 35}) form.Form_KeyDown(key, 0);
+    for (const int16_t key : {int16_t{34}, int16_t{33}, int16_t{36}, int16_t{35}})
+        form.Form_KeyDown(key, 0);
     EXPECT_EQ(value(), 500) << "no paging with the bar hidden";
 }
 

@@ -18,10 +18,13 @@ template <typename Owner>
 concept MoveOnly = std::movable<Owner> && !std::copy_constructible<Owner>;
 template <typename... Owners>
 constexpr bool allMoveOnly = (MoveOnly<Owners> && ...);
-static_assert(
-    allMoveOnly<ScopedHkey, ScopedFindHandle, ScopedFileHandle, ScopedKernelHandle,
-                ScopedPrinterHandle, ScopedGlobal, ScopedWindow, ScopedDc, ScopedFont, ScopedBrush,
-                ScopedPen, ScopedBitmap, WindowDc, PaintDc, SelectedObject, SavedDc>);
+static_assert(allMoveOnly<ScopedHkey, ScopedFindHandle, ScopedFileHandle, ScopedKernelHandle,
+                          ScopedPrinterHandle, ScopedGlobal, ScopedWindow, ScopedDc, ScopedFont,
+                          ScopedBrush, ScopedPen, ScopedBitmap>);
+template <typename... Guards>
+constexpr bool noneLeavesItsScope =
+    ((!std::move_constructible<Guards> && !std::copy_constructible<Guards>) && ...);
+static_assert(noneLeavesItsScope<WindowDc, PaintDc, SelectedObject, SavedDc>);
 
 bool isOpen(HANDLE handle) {
     DWORD flags = 0;
@@ -84,14 +87,12 @@ TEST(ScopedHandles, AMovedHandleIsFreedOnceByItsLastOwner) {
     EXPECT_FALSE(isOpen(event));
 }
 
-TEST(ScopedHandles, AMovedSelectionIsUndoneOnceByItsLastGuard) {
+TEST(ScopedHandles, ASelectionIsUndoneWhenItsScopeEnds) {
     const ScopedDc dc(CreateCompatibleDC(nullptr));
     const ScopedBrush brush(newBrush());
     const HGDIOBJ original = GetCurrentObject(dc.get(), OBJ_BRUSH);
     {
-        std::optional<SelectedObject> first(std::in_place, dc.get(), brush.get());
-        const SelectedObject last(std::move(*first));
-        first.reset();
+        const SelectedObject selected(dc.get(), brush.get());
         EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_BRUSH), brush.get());
     }
     EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_BRUSH), original);

@@ -132,7 +132,7 @@ TEST_F(MainWindow, TheAddressBarsButtonsAreClickedWhereTheLayoutPutsThem) {
                                                 L"[Shift]+Click to follow the address..."}));
 }
 
-// Moved to a screen of 192 DPI and back: the window takes the rectangle
+// Moved to screens of 144 and 192 DPI and back: the window takes the rectangle
 // Windows suggests and lays itself out for that DPI, its text in fonts of that
 // DPI and the bar's buttons inside the bar, apart from each other (the design
 // overlaps two of them by 5 twips, which may round to a pixel). The null
@@ -150,34 +150,38 @@ TEST_F(MainWindow, ADpiChangeRelaysTheWindowAtTheNewScale) {
         ui::win32::pumpMessages(viewer);
     };
 
-    moveTo(192, 1000, 700);
-    const RECT client = clientRect(top);
-    EXPECT_EQ(client.right, 1000);
-    EXPECT_EQ(client.bottom, 700);
-    EXPECT_EQ(viewer.twipsPerPixelY(), 7.5);
-    const HWND bar = windowOf(viewer.frAddress);
-    ASSERT_NE(bar, nullptr) << "the bar's window made anew";
-    EXPECT_EQ(clientRect(bar).bottom, 170);
-    EXPECT_EQ(rectIn(windowOf(viewer.frImage), top).top, 170);
-    EXPECT_EQ(rectIn(windowOf(viewer.frImage), top).bottom, 700);
-    // The same text in a font of twice the pixels: about the same in twips.
-    EXPECT_NEAR(viewer.Label1.width(), labelTwips96, labelTwips96 / 10);
+    for (const int dpi : {144, 192}) {
+        SCOPED_TRACE(dpi);
+        moveTo(dpi, 1000, 700);
+        const RECT client = clientRect(top);
+        EXPECT_EQ(client.right, 1000);
+        EXPECT_EQ(client.bottom, 700);
+        EXPECT_EQ(viewer.twipsPerPixelY(), 1440.0 / dpi);
+        const int barHeight = dpi == 144 ? 128 : 170;  // 85 pixels at 96 DPI
+        const HWND bar = windowOf(viewer.frAddress);
+        ASSERT_NE(bar, nullptr) << "the bar's window made anew";
+        EXPECT_EQ(clientRect(bar).bottom, barHeight);
+        EXPECT_EQ(rectIn(windowOf(viewer.frImage), top).top, barHeight);
+        EXPECT_EQ(rectIn(windowOf(viewer.frImage), top).bottom, 700);
+        // The same text in a font of more pixels: about the same in twips.
+        EXPECT_NEAR(viewer.Label1.width(), labelTwips96, labelTwips96 / 10);
 
-    std::vector<RECT> buttons;
-    for (const uiprobe::Tool& tool : uiprobe::toolsOf(uiprobe::tooltipWindowOf(top))) {
-        if (tool.window != bar) continue;
-        buttons.push_back(tool.rect);
-        EXPECT_GE(tool.rect.left, 0);
-        EXPECT_LE(tool.rect.right, clientRect(bar).right);
-        EXPECT_GE(tool.rect.top, 0);
-        EXPECT_LE(tool.rect.bottom, clientRect(bar).bottom);
-    }
-    EXPECT_EQ(buttons.size(), 5u) << "each button's tooltip once";
-    for (size_t i = 0; i < buttons.size(); ++i) {
-        for (size_t j = i + 1; j < buttons.size(); ++j) {
-            RECT overlap{};
-            IntersectRect(&overlap, &buttons[i], &buttons[j]);
-            EXPECT_LE(overlap.right - overlap.left, 1) << buttons[i] << " and " << buttons[j];
+        std::vector<RECT> buttons;
+        for (const uiprobe::Tool& tool : uiprobe::toolsOf(uiprobe::tooltipWindowOf(top))) {
+            if (tool.window != bar) continue;
+            buttons.push_back(tool.rect);
+            EXPECT_GE(tool.rect.left, 0);
+            EXPECT_LE(tool.rect.right, clientRect(bar).right);
+            EXPECT_GE(tool.rect.top, 0);
+            EXPECT_LE(tool.rect.bottom, clientRect(bar).bottom);
+        }
+        EXPECT_EQ(buttons.size(), 5u) << "each button's tooltip once";
+        for (size_t i = 0; i < buttons.size(); ++i) {
+            for (size_t j = i + 1; j < buttons.size(); ++j) {
+                RECT overlap{};
+                IntersectRect(&overlap, &buttons[i], &buttons[j]);
+                EXPECT_LE(overlap.right - overlap.left, 1) << buttons[i] << " and " << buttons[j];
+            }
         }
     }
 

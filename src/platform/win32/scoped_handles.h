@@ -122,21 +122,13 @@ using ScopedBrush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
 using ScopedPen = UniqueHandle<GdiObjectTraits<HPEN>>;
 using ScopedBitmap = UniqueHandle<GdiObjectTraits<HBITMAP>>;
 
+// The guards below belong to one scope: neither copied nor moved.
+
 // A window's DC from GetDC (the screen's for a null window), released to the
 // same window.
 class WindowDc {
 public:
     explicit WindowDc(HWND window) noexcept : window_(window), dc_(GetDC(window)) {}
-    WindowDc(WindowDc&& other) noexcept
-        : window_(other.window_), dc_(std::exchange(other.dc_, nullptr)) {}
-    WindowDc& operator=(WindowDc&& other) noexcept {
-        if (this != &other) {
-            release();
-            window_ = other.window_;
-            dc_ = std::exchange(other.dc_, nullptr);
-        }
-        return *this;
-    }
     WindowDc(const WindowDc&) = delete;
     WindowDc& operator=(const WindowDc&) = delete;
     ~WindowDc() { release(); }
@@ -157,16 +149,6 @@ private:
 class PaintDc {
 public:
     explicit PaintDc(HWND window) noexcept : window_(window) { BeginPaint(window_, &paint_); }
-    PaintDc(PaintDc&& other) noexcept
-        : window_(std::exchange(other.window_, nullptr)), paint_(other.paint_) {}
-    PaintDc& operator=(PaintDc&& other) noexcept {
-        if (this != &other) {
-            end();
-            window_ = std::exchange(other.window_, nullptr);
-            paint_ = other.paint_;
-        }
-        return *this;
-    }
     PaintDc(const PaintDc&) = delete;
     PaintDc& operator=(const PaintDc&) = delete;
     ~PaintDc() { end(); }
@@ -188,16 +170,6 @@ class SelectedObject {
 public:
     SelectedObject(HDC dc, HGDIOBJ object) noexcept
         : dc_(dc), previous_(SelectObject(dc, object)) {}
-    SelectedObject(SelectedObject&& other) noexcept
-        : dc_(other.dc_), previous_(std::exchange(other.previous_, nullptr)) {}
-    SelectedObject& operator=(SelectedObject&& other) noexcept {
-        if (this != &other) {
-            restore();
-            dc_ = other.dc_;
-            previous_ = std::exchange(other.previous_, nullptr);
-        }
-        return *this;
-    }
     SelectedObject(const SelectedObject&) = delete;
     SelectedObject& operator=(const SelectedObject&) = delete;
     ~SelectedObject() { restore(); }
@@ -216,15 +188,6 @@ private:
 class SavedDc {
 public:
     explicit SavedDc(HDC dc) noexcept : dc_(dc), saved_(SaveDC(dc)) {}
-    SavedDc(SavedDc&& other) noexcept : dc_(other.dc_), saved_(std::exchange(other.saved_, 0)) {}
-    SavedDc& operator=(SavedDc&& other) noexcept {
-        if (this != &other) {
-            restore();
-            dc_ = other.dc_;
-            saved_ = std::exchange(other.saved_, 0);
-        }
-        return *this;
-    }
     SavedDc(const SavedDc&) = delete;
     SavedDc& operator=(const SavedDc&) = delete;
     ~SavedDc() { restore(); }

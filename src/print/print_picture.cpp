@@ -99,8 +99,8 @@ void frmMain::printPicture() {
         {PrinterOption::paperSize, &dialog.paperSize},
         {PrinterOption::quality, &dialog.quality},
     }};
-    for (const auto& chosen : chosenOptions) {
-        if (*chosen.second) resumeNext([&] { printers.setOption(chosen.first, **chosen.second); });
+    for (const auto& option : chosenOptions) {
+        if (*option.second) resumeNext([&] { printers.setOption(option.first, **option.second); });
     }
     resumeNext([&] { savePrintSettings(dialog); });
     const bool shrunk = base::leadingNumber(imgShrink.tag()) == 1;

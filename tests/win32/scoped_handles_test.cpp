@@ -22,8 +22,8 @@ static_assert(allMoveOnly<ScopedHkey, ScopedFindHandle, ScopedFileHandle, Scoped
                           ScopedPrinterHandle, ScopedGlobal, ScopedWindow, ScopedDc, ScopedFont,
                           ScopedBrush, ScopedPen, ScopedBitmap>);
 template <typename... Guards>
-constexpr bool noneLeavesItsScope =
-    ((!std::move_constructible<Guards> && !std::copy_constructible<Guards>) && ...);
+constexpr bool noneLeavesItsScope = ((!std::move_constructible<Guards> &&
+                                      !std::copy_constructible<Guards>)&&...);
 static_assert(noneLeavesItsScope<WindowDc, PaintDc, SelectedObject, SavedDc>);
 
 bool isOpen(HANDLE handle) {

@@ -7,20 +7,33 @@
 #
 # The Windows build is taken from TS_WIN64_BUILD (default build/win64); the
 # page images are made once with make_page_image (bench preset) and kept
-# under build/bench-startup.
+# under build/bench-startup. The Linux peers (Debian's nsxiv and feh) and
+# Xlib's headers for x_first_paint are installed with apt-get when missing;
+# without them the peers are left out.
 #
 # Prints, as medians of ROUNDS rounds whose order alternates:
 #   - the start of tsviewer.exe, from just before CreateProcessW until its main
 #     window is shown and painted (bench_startup.exe, which says how it tells),
 #     for the empty window, a 1280 × 20000 page image in a small folder, the
-#     same picture in a folder of 200 page images of 1 to 3 MB, and a
-#     1920 × 60000 page image;
+#     same picture in a folder of 200 page images of 1 to 3 MB, a
+#     1920 × 60000 page image, and the 1280 × 20000 picture in a folder of
+#     5,000 small page images (about 6 KB each) opened through a long path
+#     (over 25 characters) and through a short one (a drive letter of the
+#     prefix for the same folder);
 #   - the peak memory of each start (the process's peak working set, from
 #     GetProcessMemoryInfo, checked once against VmHWM in /proc), and what the
 #     picture adds over the empty window against one 32-bit bitmap of it;
 #   - measured inside one process: the pieces of the start in the 200-page
 #     folder (tag check, folder scan, opening, paint), next-picture steps
-#     through that folder, and the to-the-end button on the 1920 × 60000 page.
+#     through that folder, and the to-the-end button on the 1920 × 60000 page;
+#   - beside the viewers a Linux user would pick, nsxiv and feh, with their
+#     default settings on the same files and display: start to first painted
+#     window for each, and for ours once more the same way. Those are timed
+#     from outside by x_first_paint (which says how it tells): from just
+#     before fork until a window of the program's class is mapped and the
+#     middle of it is no longer one flat colour. A file a peer refuses is
+#     reported with its own message;
+#   - a summary of the ratios.
 # Figures and goals only; nothing is asserted.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -42,11 +55,33 @@ start_goal_ratio=1.5
 memory_goal_ratio=1.3
 step_goal_ms=150
 
+# ---- the peers -----------------------------------------------------------------
+
+# Installed here rather than by scripts/setup.sh: only this benchmark needs them.
+peer_packages=(nsxiv feh libx11-dev)
+peer_missing=()
+for package in "${peer_packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || peer_missing+=("$package")
+done
+if ((${#peer_missing[@]})); then
+    echo "== installing ${peer_missing[*]} (the Linux peers, and Xlib's headers for x_first_paint)"
+    sudo=""
+    [[ $(id -u) -eq 0 ]] || sudo="sudo"
+    if ! { $sudo apt-get update -qq &&
+        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
+            "${peer_missing[@]}"; } >/dev/null; then
+        echo "bench-startup: could not install ${peer_missing[*]}; peers missing are left out" >&2
+    fi
+fi
+
 # ---- building ----------------------------------------------------------------
 
-echo "== building (bench preset: make_page_image; $build: tsviewer, bench_startup)"
+echo "== building (bench preset: make_page_image, x_first_paint; $build: tsviewer, bench_startup)"
 cmake --preset bench >/dev/null
 cmake --build --preset bench --target make_page_image >/dev/null
+x_first_paint=build/bench/tools/x_first_paint
+cmake --build --preset bench --target x_first_paint >/dev/null 2>&1 || rm -f "$x_first_paint"
 cmake --preset win64 -B "$build" >/dev/null
 cmake --build "$build" -j2 --target tsviewer bench_startup >/dev/null
 make_page=build/bench/tools/make_page_image
@@ -121,6 +156,36 @@ make_pages() {
 if [[ ! -f $stamp || $(cat "$stamp") != "$stamp_version" ]]; then
     make_pages
 fi
+
+# A deep folder, so that every path in it is longer than 25 characters; the
+# prefix's drive T: gives the same files short paths, to tell what length costs.
+huge="$work/Archive/Coastal towns research project/Saved pages, every one kept"
+huge_stamp=$work/pages-5000.stamp
+huge_stamp_version="bench-startup small pages 1"
+huge_count=5000
+huge_big_index=2500
+huge_big_name=$(printf 'p%04d.jpg' "$huge_big_index")
+huge_drive=t:
+
+make_small_pages() {
+    rm -rf "$huge" "$huge_stamp"
+    mkdir -p "$huge"
+    echo "making $huge_count small page images (once; kept under $work)"
+    local i
+    for ((i = 1; i <= huge_count; i++)); do
+        ((i == huge_big_index)) && continue
+        # 160 × 220 at quality 75: about 6 KB each.
+        printf '"%s/p%04d.jpg" 160 220 --seed %d --quality 75 --title "Small page %d" --address %s\n' \
+            "$huge" "$i" $((20000 + i)) "$i" "https://example.com/coast/small/$i.html"
+    done | xargs -P "$(nproc)" -L 1 "$make_page"
+    echo "$huge_stamp_version" >"$huge_stamp"
+}
+
+if [[ ! -f $huge_stamp || $(cat "$huge_stamp") != "$huge_stamp_version" ]]; then
+    make_small_pages
+fi
+# Linked anew each run: the small folder's picture may have been made again.
+ln -f "$small/$big_name" "$huge/$huge_big_name"
 # The sizes of the folder's pages other than the 1280 × 20000 one.
 sizes=$(for ((i = 1; i <= many_count; i++)); do
     ((i == big_index)) || stat -c %s "$many/$(page_name "$i")"
@@ -129,6 +194,10 @@ echo "folder of $many_count page images: the 1280 x 20000 one" \
     "$(awk -v s="$(stat -c %s "$small/$big_name")" 'BEGIN { printf "%.1f MB", s / 1e6 }'), the" \
     "$(awk 'NR == 1 { min = $1 } { max = $1; sum += $1; n++ }
     END { printf "%d others %.1f to %.1f MB each, %.0f MB in all", n, min / 1e6, max / 1e6, sum / 1e6 }' <<<"$sizes")"
+find "$huge" -maxdepth 1 -name 'p*.jpg' ! -name "$huge_big_name" -printf '%s\n' | sort -n |
+    awk -v n="$huge_count" 'NR == 1 { min = $1 } { max = $1; sum += $1; count++ }
+    END { printf "folder of %d page images: the 1280 x 20000 one, the %d others %.1f to %.1f KB each, %.0f MB in all\n",
+          n, count, min / 1e3, max / 1e3, sum / 1e6 }'
 
 # ---- the Wine session ------------------------------------------------------------
 
@@ -150,6 +219,11 @@ viewer_win=$(winpath "$viewer_exe")
 big_small_win=$(winpath "$small/$big_name")
 big_many_win=$(winpath "$many/$(page_name "$big_index")")
 tall_win=$(winpath "$tall/Page 1920 x 60000.jpg")
+# Spelt out on Z: (the root): winepath would name the folder by its drive T:.
+huge_real=$(realpath "$huge")
+huge_long_win="Z:${huge_real//\//\\}\\$huge_big_name"
+ln -sfn "$huge_real" "$WINEPREFIX/dosdevices/$huge_drive"
+huge_short_win="${huge_drive^^}\\$huge_big_name"
 
 bench() { wine "$bench_exe" "$@" </dev/null 2>&1; }
 
@@ -161,6 +235,8 @@ start_case() {
         small) output=$(bench start "$viewer_win" "$big_small_win") ;;
         many) output=$(bench start "$viewer_win" "$big_many_win") ;;
         tall) output=$(bench start "$viewer_win" "$tall_win") ;;
+        huge_long) output=$(bench start "$viewer_win" "$huge_long_win") ;;
+        huge_short) output=$(bench start "$viewer_win" "$huge_short_win") ;;
     esac
     grep '^start_ms=' <<<"$output" || { echo "bench-startup: start ($1) failed: $output" >&2; return 1; }
 }
@@ -172,7 +248,9 @@ median() {
         awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
 
-cases=(empty small many tall)
+cases=(empty small many tall huge_long huge_short)
+echo "5,000-page folder: the long path $huge_long_win (${#huge_long_win} characters)," \
+    "the short one $huge_short_win (${#huge_short_win})"
 echo "== warming up (one untimed start of each)"
 for name in "${cases[@]}"; do start_case "$name" >/dev/null; done
 
@@ -180,7 +258,7 @@ echo "== $rounds rounds of starts, start to painted (ms)"
 declare -A start_ms=() peak_ws=() peak_pf=()
 for ((r = 1; r <= rounds; r++)); do
     names=("${cases[@]}")
-    ((r % 2)) || names=(tall many small empty)
+    ((r % 2)) || names=(huge_short huge_long tall many small empty)
     line="round $r:"
     for name in "${names[@]}"; do
         result=$(start_case "$name")
@@ -255,6 +333,92 @@ echo "== inside one process: to the end of the 1920 x 60000 page"
 bottom=$(bench bottom "$tall_win")
 echo "$bottom"
 
+# ---- beside the Linux peers ----------------------------------------------------------
+
+# The peers get folders of their own for settings and caches, so nothing of the
+# user's is read or written.
+peer_home=$work/peer-home
+mkdir -p "$peer_home/.config" "$peer_home/.cache"
+peer_timeout_s=120
+pictures=(wide tall)
+declare -A picture_path=([wide]="$small/$big_name" [tall]="$tall/Page 1920 x 60000.jpg")
+declare -A picture_win=([wide]="$big_small_win" [tall]="$tall_win")
+declare -A picture_label=([wide]="1280 x 20000" [tall]="1920 x 60000")
+
+peers=()
+if [[ -x $x_first_paint ]]; then
+    peers=(ours)
+    for peer in nsxiv feh; do
+        if command -v "$peer" >/dev/null; then
+            peers+=("$peer")
+        else
+            echo "bench-startup: $peer is not installed; left out" >&2
+        fi
+    done
+else
+    echo "bench-startup: x_first_paint was not built (Xlib's headers missing?); the peers are left out" >&2
+fi
+
+# One start of a viewer on a picture, timed from outside; prints x_first_paint's line.
+peer_start() {
+    local who=$1 picture=$2
+    if [[ $who == ours ]]; then
+        "$x_first_paint" tsviewer.exe "$peer_timeout_s" wine "$viewer_exe" "${picture_win[$picture]}"
+    else
+        HOME=$peer_home XDG_CONFIG_HOME=$peer_home/.config XDG_CACHE_HOME=$peer_home/.cache \
+            "$x_first_paint" "$who" "$peer_timeout_s" "$who" "${picture_path[$picture]}"
+    fi
+}
+
+# Why a start gave no time, from x_first_paint's line; empty when it gave one.
+refusal() {
+    local result=$1
+    if [[ $result == *refused=1* ]]; then
+        # Their message names the file by its whole path; its name is enough.
+        local message=${result#*message=}
+        echo "refused (status $(field status "$result")): ${message//"$work/"/}"
+    elif [[ $result == *timeout=1* ]]; then
+        echo "no painted window within $peer_timeout_s s"
+    elif [[ $result != *start_ms=* ]]; then
+        echo "failed: $result"
+    fi
+}
+
+declare -A peer_ms=() peer_rss=() peer_refused=()
+if ((${#peers[@]})); then
+    echo "== beside the Linux peers: warming up (one untimed start of each on each picture)"
+    for picture in "${pictures[@]}"; do
+        for who in "${peers[@]}"; do
+            why=$(refusal "$(peer_start "$who" "$picture")")
+            # A refusal does not change from one round to the next.
+            [[ -z $why ]] || peer_refused[$who,$picture]=$why
+        done
+    done
+    echo "== beside the Linux peers: $rounds rounds, start to first painted window seen from X (ms)"
+    for ((r = 1; r <= rounds; r++)); do
+        order=("${peers[@]}")
+        ((r % 2)) || mapfile -t order < <(printf '%s\n' "${peers[@]}" | tac)
+        line="round $r:"
+        for picture in "${pictures[@]}"; do
+            line+=" ${picture_label[$picture]// /}"
+            for who in "${order[@]}"; do
+                [[ -z ${peer_refused[$who,$picture]:-} ]] || continue
+                result=$(peer_start "$who" "$picture")
+                why=$(refusal "$result")
+                if [[ -n $why ]]; then
+                    peer_refused[$who,$picture]=$why
+                    line+=" $who -"
+                    continue
+                fi
+                peer_ms[$who,$picture]+="$(field start_ms "$result") "
+                peer_rss[$who,$picture]+="$(field peak_rss_kb "$result") "
+                line+=" $who $(field start_ms "$result")"
+            done
+        done
+        echo "$line"
+    done
+fi
+
 # ---- the figures ------------------------------------------------------------------
 
 declare -A mid_ms=() mid_ws=() mid_pf=()
@@ -277,6 +441,8 @@ for name in "${cases[@]}"; do
         small) echo "1280 x 20000, small folder" ;;
         many) echo "1280 x 20000, 200-page folder" ;;
         tall) echo "1920 x 60000, alone" ;;
+        huge_long) echo "1280 x 20000, 5000 pages, long" ;;
+        huge_short) echo "1280 x 20000, 5000 pages, short" ;;
     esac)
     awk -v label="$label" -v ms="${mid_ms[$name]}" -v empty="${mid_ms[empty]}" \
         -v ws="${mid_ws[$name]}" -v pf="${mid_pf[$name]}" 'BEGIN {
@@ -300,6 +466,11 @@ awk -v scan="$scan_ms" -v copies="$(field scan_copies_ms "$parts")" -v many="${m
            many, many - small, scan, 100 * scan / many
     printf "  (copying every entry to the temporary folder, as the scan does, takes %.1f ms of it on its own)\n",
            copies }'
+awk -v long="${mid_ms[huge_long]}" -v short="${mid_ms[huge_short]}" -v small="$small_ms" \
+    -v n="$huge_count" 'BEGIN {
+    printf "%d-page folder: start %.1f ms through the long path = %.2f x the small folder, %.1f ms through" \
+           " the short path = %.2f x; the long path adds %.1f ms\n",
+           n, long, long / small, short, short / small, long - short }'
 
 echo "== peak memory over the empty window, against one 32-bit bitmap of the picture"
 memory_line() {
@@ -331,3 +502,59 @@ awk -v ms="$(field bottom_ms "$bottom")" -v at="$(field at_max "$bottom")" \
     printf "%.1f ms; bar at its maximum: %s; picture bottom where the layout puts it: %s; " \
            "last row inside the frame: %s; last row painted from the picture: %s\n",
            ms, at ? "yes" : "NO", laid ? "yes" : "NO", in_frame ? "yes" : "no", shown ? "yes" : "NO" }'
+
+if ((${#peers[@]})); then
+    echo "== beside the Linux peers, start to first painted window seen from X, medians of $rounds rounds"
+    echo "   (ours: wine tsviewer.exe, timed the same way as the peers; peak resident memory from /proc)"
+    declare -A peer_mid=()
+    for picture in "${pictures[@]}"; do
+        for who in "${peers[@]}"; do
+            label="${picture_label[$picture]}, $who"
+            if [[ -n ${peer_refused[$who,$picture]:-} ]]; then
+                printf '%-20s %s\n' "$label" "${peer_refused[$who,$picture]}"
+                continue
+            fi
+            # shellcheck disable=SC2086  # lists of numbers
+            peer_mid[$who,$picture]=$(median ${peer_ms[$who,$picture]})
+            # shellcheck disable=SC2086
+            rss=$(median ${peer_rss[$who,$picture]})
+            awk -v label="$label" -v ms="${peer_mid[$who,$picture]}" -v rss="$rss" \
+                -v ours="${peer_mid[ours,$picture]:-}" -v who="$who" 'BEGIN {
+                printf "%-20s %7.1f ms, peak resident %6.1f MB", label, ms, rss / 1024
+                if (who != "ours" && ours != "") printf "; ours takes %.2f x its time", ours / ms
+                printf "\n" }'
+        done
+    done
+    echo "   (bench_startup's start of ours, for comparison: 1280 x 20000 ${mid_ms[small]} ms, 1920 x 60000 ${mid_ms[tall]} ms)"
+fi
+
+# ---- the summary ---------------------------------------------------------------------
+
+# "ours against a peer" on the 1280 × 20000 page, or why there is no ratio.
+peer_ratio() {
+    local who=$1
+    if [[ ! " ${peers[*]} " == *" $who "* ]]; then
+        echo "not measured"
+    elif [[ -n ${peer_refused[$who,wide]:-} || -n ${peer_refused[ours,wide]:-} ]]; then
+        echo "none (${peer_refused[$who,wide]:-${peer_refused[ours,wide]}})"
+    else
+        awk -v o="${peer_mid[ours,wide]}" -v t="${peer_mid[$who,wide]}" 'BEGIN { printf "%.2f x", o / t }'
+    fi
+}
+
+echo
+echo "== summary: ratios (medians of $rounds rounds; rough when other work shares the cores)"
+awk -v e="${mid_ms[empty]}" -v s="${mid_ms[small]}" -v t="${mid_ms[tall]}" 'BEGIN {
+    printf "first painted screen against the empty window:  1280 x 20000 %.2f x, 1920 x 60000 %.2f x\n",
+           s / e, t / e }'
+echo "ours against the peers on 1280 x 20000, seen from X: nsxiv $(peer_ratio nsxiv), feh $(peer_ratio feh)"
+awk -v m="$(field step_median_ms "$step")" -v w="$(field step_worst_ms "$step")" -v goal="$step_goal_ms" 'BEGIN {
+    printf "next picture in the 200-page folder:  median %.1f ms, worst %.1f ms = %.2f x and %.2f x the %d ms goal\n",
+           m, w, m / goal, w / goal, goal }'
+awk -v many="${mid_ms[many]}" -v long="${mid_ms[huge_long]}" -v short="${mid_ms[huge_short]}" \
+    -v small="${mid_ms[small]}" -v n="$huge_count" 'BEGIN {
+    printf "folder start against the small folder:  200 pages %.2f x; %d pages %.2f x (long path), %.2f x (short path)\n",
+           many / small, n, long / small, short / small }'
+awk -v ews="${mid_ws[empty]}" -v s="${mid_ws[small]}" -v t="${mid_ws[tall]}" 'BEGIN {
+    printf "peak working set over the empty window against the bitmap:  1280 x 20000 %.2f x, 1920 x 60000 %.2f x\n",
+           (s - ews) / (1280 * 20000 * 4), (t - ews) / (1920 * 60000 * 4) }'

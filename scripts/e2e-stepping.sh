@@ -3,7 +3,8 @@
 # image in a folder of page images and one plain JPEG; its caption read from
 # outside, its Next button clicked with the mouse (the plain JPEG is passed
 # over and the listing wraps round), the window closed with Alt+F4, and the
-# settings it left in the registry read back.
+# settings it left in the registry read back. Then started as from a console,
+# with a relative name in another letter case.
 #
 #   e2e-stepping.sh <tsviewer.exe> <work-dir>
 set -euo pipefail
@@ -98,4 +99,21 @@ command=$(value_of "$last_run" Command)
 [[ "$command" == *"page-news.jpg"* ]] || fail "the last run's Command is \"$command\""
 [[ -n $(value_of "$last_run" Time) ]] || fail "the last run has no Time"
 echo "registry: ADDRESS_BAR=$address_bar; Last Execute: Error=\"$error\", Command=\"$command\""
+
+# Started from a console in a folder of its own with a relative name whose
+# non-ASCII letter differs in case from the file's: the name is made whole
+# against the console's folder and found in the listing as Windows finds it.
+mkdir -p "$work/Seiten"
+cp "$root"/samples/page-news.jpg "$work/Seiten/Übersicht.jpg"
+cp "$root"/samples/page-recipes.jpg "$work/Seiten/"
+(cd "$work/Seiten" && exec env LC_ALL=C.UTF-8 wine "$viewer" "übersicht.jpg") </dev/null >>"$log" 2>&1 &
+xd_viewer_pid=$!
+window=$(xd_wait_window "$xd_viewer_pid" "bersicht.jpg" 30) || fail "no viewer window for the relative name"
+expect_caption "Tessmire v1.2  übersicht.jpg    [2/2]"
+echo "started from a console: $(caption)"
+click_next
+expect_caption "Tessmire v1.2  page-recipes.jpg    [1/2]"
+echo "after Next: $(caption)"
+xd_close_window "$window" "$xd_viewer_pid" || fail "tsviewer.exe did not close cleanly"
+xd_viewer_pid=""
 echo "stepping end to end: passed"

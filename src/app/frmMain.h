@@ -95,9 +95,15 @@ public:
     // Whether a failing folder entry ends the scan (the Open command reports
     // it) or is skipped (start-up, where nothing could report it usefully).
     enum class ScanFailures { propagate, skip };
-    void openPicture(const std::string& path);
+    // Whether a scan or an opening reads the folder's listing anew, or goes by
+    // the one just read for the same folder (start-up reads it once for both).
+    enum class Listing { readAnew, asRead };
+    // True when the picture is shown; false when the file is missing (the
+    // user has been told). Raises base::AppError when it cannot be decoded.
+    bool openPicture(const std::string& path, Listing listing = Listing::readAnew);
     void browseJPEG();
-    int16_t scanFolder(const std::string& folder, ScanFailures failures = ScanFailures::propagate);
+    int16_t scanFolder(const std::string& folder, ScanFailures failures = ScanFailures::propagate,
+                       Listing listing = Listing::readAnew);
     int16_t findListedIndex() const;
     int16_t findTaggedIndex(const std::string& name) const;
     bool openIfTagged(const std::string& path);
@@ -198,13 +204,25 @@ private:
     // drawn for it: at first and whenever the DPI changes.
     void placeInPixels();
     void wireEvents();
+    // The bar's title and address. The bar names only the page on view: when
+    // a checked file's picture is not shown after all, they are put back.
+    struct PageLabels {
+        std::string title;
+        std::string address;
+    };
+    PageLabels pageLabels() const { return {lblTitle.caption(), lblAddress.caption()}; }
+    void setPageLabels(const PageLabels& labels) {
+        lblTitle.setCaption(labels.title);
+        lblAddress.setCaption(labels.address);
+    }
     // Points file_currDir at `folder` and reads its listing anew.
     void setListingFolder(const std::string& folder);
     // One step through the folder listing, forwards (+1) or backwards (-1).
     void step(int direction);
     // openPicture on the paths where nothing else reports a picture that
-    // cannot be opened: tells the user, naming the file. False when it failed.
-    bool openPictureOrReport(const std::string& path);
+    // cannot be opened: tells the user, naming the file. False when the
+    // picture is not shown.
+    bool openPictureOrReport(const std::string& path, Listing listing);
     void reportUnopenable(const std::string& path, const base::AppError& error);
     // Shows the normal and hover looks of the go button as told.
     void showGoLook(bool normal, bool hover);

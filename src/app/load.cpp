@@ -26,13 +26,18 @@ frmMain::LoadOutcome frmMain::Form_Load() {
         return LoadOutcome::show;
     }
 
-    // A path with blanks works quoted or not; quotes anywhere are dropped.
-    const std::string path = base::withoutQuotes(command);
+    // A path with blanks works quoted or not; quotes anywhere are dropped. A
+    // path typed in a console may be relative to its folder.
+    std::string path = base::withoutQuotes(command);
+    if (!mdlGen::isFullPath(path)) path = platform_.files.fullPath(path);
     if (isContainIPTC(path)) {
         prepareWindow();
-        taggedCount_ = scanFolder(mdlGen::getFolder(path), ScanFailures::skip);
-        setListingFolder(mdlGen::getFolder(command));
-        openPictureOrReport(path);
+        // One read of the listing serves the scan and the opening.
+        const std::string folder = mdlGen::getFolder(path);
+        setListingFolder(folder);
+        taggedCount_ = scanFolder(folder, ScanFailures::skip, Listing::asRead);
+        // The bar names only a page on view: the start-up picture has none.
+        if (!openPictureOrReport(path, Listing::asRead)) setPageLabels({});
         scroll_h.setValue(0);
         scroll_v.setValue(0);
         return LoadOutcome::show;
@@ -45,7 +50,7 @@ frmMain::LoadOutcome frmMain::Form_Load() {
         return LoadOutcome::unloaded;
     }
     prepareWindow();
-    openPictureOrReport(path);
+    openPictureOrReport(path, Listing::readAnew);
     scroll_h.setValue(0);
     scroll_v.setValue(0);
     return LoadOutcome::show;

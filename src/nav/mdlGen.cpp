@@ -19,6 +19,16 @@ std::string getFolder(std::string_view path) {
     return slash == std::string::npos ? std::string() : plain.substr(0, slash + 1);
 }
 
+bool isFullPath(std::string_view path) {
+    const auto isSeparator = [&path](size_t i) {
+        return i < path.size() && (path[i] == '\\' || path[i] == '/');
+    };
+    const bool driveLetter =
+        path.size() >= 2 && path[1] == ':' &&
+        ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
+    return (driveLetter && isSeparator(2)) || (isSeparator(0) && isSeparator(1));
+}
+
 std::string getExtension(std::string_view path) {
     const size_t dot = path.rfind('.');
     return dot == std::string_view::npos ? std::string() : std::string(path.substr(dot));

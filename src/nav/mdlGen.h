@@ -17,6 +17,10 @@ std::string getFileName(std::string_view path);
 // Everything up to and including the last backslash, double quotes removed;
 // "" when there is none or the path is shorter than 4 characters.
 std::string getFolder(std::string_view path);
+// True when `path` names its file whatever the current folder is: a drive
+// and a separator ("C:\..."), or two separators (a network or device path).
+// "name.jpg", "sub\name.jpg", "\name.jpg" and "C:name.jpg" depend on it.
+bool isFullPath(std::string_view path);
 // The extension from the last dot of the whole path, dot included, or "".
 std::string getExtension(std::string_view path);
 

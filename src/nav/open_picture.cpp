@@ -23,29 +23,29 @@ bool mentionsCancel(const std::string& description) {
 
 }  // namespace
 
-void frmMain::openPicture(const std::string& path) {
+bool frmMain::openPicture(const std::string& path, Listing listing) {
     if (!mdlGen::fileExists(platform_.files, path)) {
         platform_.dialogs.messageBox("File doesn't exist!\r\n" + path, "File missing!",
                                      information);
-        return;
+        return false;
     }
     // Decoded before anything changes, so a file that cannot be decoded leaves
     // the shown picture, its caption and the listing as they were.
     base::Picture picture = platform_.pictureCodec.decode(path);
 
     currentFileName_ = mdlGen::getFileName(path);
-    setListingFolder(mdlGen::getFolder(path));
+    if (listing == Listing::readAnew) setListingFolder(mdlGen::getFolder(path));
     updateTitle();
     imgDisplay.setTop(0);
     // A new file always starts at its original size.
     showPicture(std::move(picture));
     imgShrink.setTag("0");
+    return true;
 }
 
-bool frmMain::openPictureOrReport(const std::string& path) {
+bool frmMain::openPictureOrReport(const std::string& path, Listing listing) {
     try {
-        openPicture(path);
-        return true;
+        return openPicture(path, listing);
     } catch (const base::AppError& error) {
         reportUnopenable(path, error);
         return false;

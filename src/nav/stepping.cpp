@@ -42,8 +42,16 @@ void reportUncountable(platform::Dialogs& dialogs, const std::string& folder,
 
 bool frmMain::openIfTagged(const std::string& path) {
     const std::string single = withSingleBackslashes(path);
+    // The check puts the file's title and address in the bar; when its
+    // picture is not shown, the bar names the one still on view again.
+    const PageLabels shown = pageLabels();
     if (!isContainIPTC(single)) return false;
-    openPicture(single);
+    try {
+        if (!openPicture(single)) setPageLabels(shown);
+    } catch (const base::AppError&) {
+        setPageLabels(shown);
+        throw;
+    }
     layoutWindow();
     return true;
 }

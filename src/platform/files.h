@@ -30,6 +30,10 @@ public:
     // The user's temporary folder as GetTempPath gives it (with its trailing
     // backslash), cut at the first NUL of a 260-character buffer.
     virtual std::string tempFolder() = 0;
+    // `path` made whole against the process's current folder (and a drive's
+    // own current folder for "C:name"), as GetFullPathName makes it: "." and
+    // ".." resolved. The path as given when it cannot be made whole.
+    virtual std::string fullPath(std::string_view path) = 0;
     // The names (no folder) of the normal files in `folder` whose names match any
     // of the ';'-separated patterns ("*.jpeg;*.jpg"), in the order the file system
     // gives them. A missing folder gives an empty list.

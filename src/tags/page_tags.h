@@ -17,6 +17,11 @@ struct PageRecord {
     std::string address;  // Source
 };
 
+// Reads the three fields of the file at `path`, where it lies: the one read
+// of a file's tags, for the tag check and the folder scan alike. Raises a
+// failing status of the IPTC reader as the program's error.
+PageRecord readPageRecord(std::string_view path);
+
 // Compared exactly: no trimming, letter case matters, nothing before or after.
 inline bool isTagMarker(std::string_view marker) { return marker == tagMarker; }
 

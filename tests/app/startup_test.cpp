@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <optional>
 
@@ -12,6 +14,16 @@
 #include "ui/headless.h"
 
 namespace {
+
+// The names in `folder`, sorted.
+std::vector<std::string> entriesOf(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 class StartupTest : public ::testing::Test {
 protected:
@@ -113,6 +125,9 @@ TEST_F(StartupTest, PictureThatCannotBeDecodedIsNamedInAMessageAndTheViewerStays
         ASSERT_EQ(fake.dialogs.shown.size(), 1u);
         EXPECT_NE(fake.dialogs.shown[0].text.find(path), std::string::npos);
         EXPECT_EQ(form.caption(), "Tessmire v1.2");
+        // The bar over the start-up picture names no file either.
+        EXPECT_EQ(form.lblTitle.caption(), "");
+        EXPECT_EQ(form.lblAddress.caption(), "");
         form.imgShrink.click();
         form.imgDown.click();
         form.showNext();
@@ -121,13 +136,55 @@ TEST_F(StartupTest, PictureThatCannotBeDecodedIsNamedInAMessageAndTheViewerStays
 
 TEST_F(StartupTest, FailingFolderEntryIsSkippedByTheScanAtStartUp) {
     files.page("a.jpg");
-    files.page("b.jpg");
+    std::ofstream(files.folder() / "b.jpg") << "the reader refuses this";
     const std::string c = files.page("c.jpg");
-    fake.files.markLocked(files.path("b.jpg"));
-    // Long paths are copied, so the locked file fails its copy.
     frmMain& form = start(c);
     EXPECT_EQ(form.taggedCount(), 2);
     EXPECT_EQ(form.caption(), "Tessmire v1.2  c.jpg    [2/2]");
+}
+
+TEST_F(StartupTest, RelativePathIsTakenFromTheCurrentFolder) {
+    files.page("a.jpg");
+    files.page("b.jpg", 40, 60, "Second", "https://b/");
+    std::string root = fake.root.path().string();
+    std::replace(root.begin(), root.end(), '/', '\\');
+    const std::pair<std::string, std::string> cases[] = {
+        {files.windowsFolder(), "b.jpg"},
+        {files.windowsFolder(), "\"b.jpg\""},
+        {root, "my pages\\b.jpg"},
+        {files.windowsFolder() + "\\sub", "..\\.\\b.jpg"},
+    };
+    for (const auto& [currentFolder, command] : cases) {
+        SCOPED_TRACE(command);
+        fake.files.setCurrentFolder(currentFolder);
+        frmMain& form = start(command);
+        EXPECT_EQ(form.caption(), "Tessmire v1.2  b.jpg    [2/2]");
+        EXPECT_EQ(form.file_currDir.path(), files.windowsFolder());
+        EXPECT_EQ(form.lblTitle.caption(), "Second");
+        EXPECT_EQ(form.commandLine(), command);
+    }
+}
+
+// The temporary folder is a folder like any other: nothing of the viewer's
+// own comes or goes there.
+TEST_F(StartupTest, PageImagesInTheTemporaryFolderAreReadWhereTheyLie) {
+    const std::filesystem::path temp = fake.root.path() / "temp";
+    const std::pair<testsupport::PageFiles, std::vector<std::string>> cases[] = {
+        {testsupport::PageFiles(temp), {"ts.jpeg", "u.jpg"}},
+        {testsupport::PageFiles(temp / "pages"), {"a.jpg", "b.jpg"}},
+    };
+    for (const auto& [folder, names] : cases) {
+        SCOPED_TRACE(names[0]);
+        for (const std::string& name : names) folder.page(name);
+        const std::vector<uint8_t> bytes = testsupport::readAll(folder.folder() / names[0]);
+        const std::vector<std::string> held = entriesOf(temp);
+
+        frmMain& form = start(folder.path(names[0]));
+        EXPECT_EQ(form.caption(), "Tessmire v1.2  " + names[0] + "    [1/2]");
+        EXPECT_EQ(form.file_currDir.items(), names);
+        EXPECT_EQ(testsupport::readAll(folder.folder() / names[0]), bytes);
+        EXPECT_EQ(entriesOf(temp), held);
+    }
 }
 
 }  // namespace

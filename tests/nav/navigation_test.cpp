@@ -85,12 +85,16 @@ TEST_F(NavigationTest, CaptionCountsThePositionAmongThePageImages) {
 TEST_F(NavigationTest, NamesAreListedInNaturalOrderAndFoundWithoutRegardToCase) {
     files.page("page10.jpg");
     files.page("page2.jpg");
+    files.page("\xC3\x84rger.jpg");  // "Ärger.jpg"
     const std::string first = files.page("Page1.JPG");
     startWith(first);
-    EXPECT_EQ(form().file_currDir.items(),
-              (std::vector<std::string>{"Page1.JPG", "page2.jpg", "page10.jpg"}));
+    EXPECT_EQ(
+        form().file_currDir.items(),
+        (std::vector<std::string>{"Page1.JPG", "page2.jpg", "page10.jpg", "\xC3\x84rger.jpg"}));
     EXPECT_EQ(form().findTaggedIndex("PAGE10.jpg"), 2);
     EXPECT_EQ(form().findTaggedIndex("page3.jpg"), -1);
+    EXPECT_EQ(form().findTaggedIndex("\xC3\xA4rger.JPG"), 3);  // "ärger.JPG"
+    EXPECT_EQ(form().findTaggedIndex("arger.jpg"), -1);
     form().showNext();
     EXPECT_EQ(form().currentFileName(), "page2.jpg");
 }
@@ -171,24 +175,42 @@ TEST_F(NavigationTest, WhenNoPageImageIsLeftSteppingEndsAfterOneRound) {
 }
 
 TEST_F(NavigationTest, PageImageThatCannotBeDecodedIsReportedAndTheViewStays) {
-    const std::string a = files.page("a.jpg", 40, 60);
+    const std::string a = files.page("a.jpg", 40, 60, "Page A", " https://a/ ");
     files.truncatedPage("b.jpg");
     startWith(a);
     form().showNext();
     EXPECT_EQ(form().currentFileName(), "a.jpg");
     EXPECT_EQ(form().caption(), caption("a.jpg    [1/2]"));
+    EXPECT_EQ(form().lblTitle.caption(), "Page A") << "the bar names the page on view";
+    EXPECT_EQ(form().lblAddress.caption(), "https://a/");
     EXPECT_EQ(form().pictureHeight(), 60);
     ASSERT_EQ(fake.dialogs.shown.size(), 1u);
     EXPECT_NE(fake.dialogs.shown[0].text.find("b.jpg"), std::string::npos);
     EXPECT_EQ(ui::screen().mousePointer(), ui::Pointer::normal);
 }
 
-TEST_F(NavigationTest, LongPathsAreScannedFromTheirOwnTemporaryCopy) {
+TEST_F(NavigationTest, LongPathsAreScannedWhereTheyLieWritingNothingToTheTemporaryFolder) {
     const std::string a = files.page("a-page-image-with-a-long-name.jpg");
+    files.page("another-page-image-with-a-long-name.jpg");
     startWith(a);
-    EXPECT_EQ(form().taggedCount(), 1);
-    EXPECT_TRUE(std::filesystem::exists(fake.root.path() / "temp" / "ts..jpg"));
-    EXPECT_TRUE(std::filesystem::exists(fake.root.path() / "temp" / "ts.jpeg"));
+    EXPECT_EQ(form().caption(), caption("a-page-image-with-a-long-name.jpg    [1/2]"));
+    form().showNext();
+    EXPECT_EQ(form().caption(), caption("another-page-image-with-a-long-name.jpg    [2/2]"));
+    EXPECT_TRUE(std::filesystem::is_empty(fake.root.path() / "temp"));
+}
+
+TEST_F(NavigationTest, FolderIsListedOncePerStartAndOncePerStep) {
+    const std::string a = files.page("a.jpg");
+    files.plain("b.jpg");
+    files.page("c.jpg");
+    startWith(a);
+    EXPECT_EQ(fake.files.listCalls(), 1u);
+    form().showNext();  // to c.jpg, passing b.jpg
+    EXPECT_EQ(form().currentFileName(), "c.jpg");
+    EXPECT_EQ(fake.files.listCalls(), 2u);
+    form().showNext();
+    EXPECT_EQ(form().currentFileName(), "a.jpg");
+    EXPECT_EQ(fake.files.listCalls(), 3u);
 }
 
 TEST_F(NavigationTest, ScanOfAMissingFolderKeepsTheOldList) {
@@ -266,6 +288,24 @@ TEST(PathHelpers, SplitPathsAsTheViewerExpects) {
     EXPECT_EQ(mdlGen::getExtension("C:\\pages.v2\\a.JPEG"), ".JPEG");
     EXPECT_EQ(mdlGen::getExtension("C:\\pages.v2\\noext"), ".v2\\noext");
     EXPECT_EQ(mdlGen::getExtension("C:\\pages\\noext"), "");
+}
+
+TEST(PathHelpers, FullPathsAreThoseThatNeedNoCurrentFolder) {
+    const std::pair<const char*, bool> cases[] = {
+        {"C:\\pages\\a.jpg", true},
+        {"c:/pages/a.jpg", true},
+        {"\\\\server\\share\\a.jpg", true},
+        {"//server/share/a.jpg", true},
+        {"\\\\?\\C:\\a.jpg", true},
+        {"a.jpg", false},
+        {"pages\\a.jpg", false},
+        {"..\\a.jpg", false},
+        {"\\pages\\a.jpg", false},
+        {"C:a.jpg", false},
+        {"1:\\a.jpg", false},
+        {"", false},
+    };
+    for (const auto& [path, full] : cases) EXPECT_EQ(mdlGen::isFullPath(path), full) << path;
 }
 
 TEST(NaturalOrder, SortsAsExplorerDoes) {

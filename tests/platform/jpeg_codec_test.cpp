@@ -353,7 +353,8 @@ TEST(JpegCodecTallTest, TallPictureIsWholeAndACutOneRefusedInEitherPart) {
 
     const size_t dataStart = testsupport::segmentEnd(whole, 0xDA);
     for (const double share : {0.2, 0.8}) {
-        const size_t cut = dataStart + static_cast<size_t>((whole.size() - dataStart) * share);
+        const size_t cut =
+            dataStart + static_cast<size_t>(static_cast<double>(whole.size() - dataStart) * share);
         SCOPED_TRACE("cut at " + std::to_string(cut) + " of " + std::to_string(whole.size()));
         const std::string path = dir.write("cut.jpg", {whole.data(), whole.data() + cut});
         EXPECT_EQ(errorNumber([&] { codec.decode(path); }), kInvalidPicture);

@@ -110,7 +110,28 @@ void LocalFiles::createEmpty(std::string_view path) {
     if (!file) throw AppError(error_number::pathFileAccess, "Path/File access error");
 }
 
+std::string LocalFiles::fullPath(std::string_view path) {
+    if (path.empty() || path.front() == '/' || path.front() == '\\') return std::string(path);
+    const std::string joined = currentFolder_ + "\\" + std::string(path);
+    std::vector<std::string> kept;
+    size_t start = 0;
+    while (start <= joined.size()) {
+        const size_t end = std::min(joined.find_first_of("\\/", start), joined.size());
+        const std::string part = joined.substr(start, end - start);
+        if (part == "..") {
+            if (!kept.empty()) kept.pop_back();
+        } else if (!part.empty() && part != ".") {
+            kept.push_back(part);
+        }
+        start = end + 1;
+    }
+    std::string full;
+    for (const std::string& part : kept) full += "\\" + part;
+    return full;
+}
+
 std::vector<std::string> LocalFiles::list(std::string_view folder, std::string_view patterns) {
+    ++listCalls_;
     std::vector<std::string> names;
     const std::vector<std::string> wanted = splitPatterns(patterns);
     std::error_code ec;

@@ -4,6 +4,7 @@
 // to letter case in searches. Hidden, system and locked files are simulated by
 // marking paths, since Linux has no such attributes.
 
+#include <filesystem>
 #include <set>
 #include <string>
 #include <string_view>
@@ -24,7 +25,16 @@ public:
     void remove(std::string_view path) override;
     void createEmpty(std::string_view path) override;
     std::string tempFolder() override { return tempFolder_; }
+    // A path starting with a separator is whole on Linux and is kept; any
+    // other is joined to the current folder, "." and ".." resolved, with
+    // backslashes as Windows gives it.
+    std::string fullPath(std::string_view path) override;
     std::vector<std::string> list(std::string_view folder, std::string_view patterns) override;
+
+    // The process's own at first; tests set one of theirs.
+    void setCurrentFolder(std::string folder) { currentFolder_ = std::move(folder); }
+    // How many folder listings were asked for.
+    size_t listCalls() const noexcept { return listCalls_; }
 
     void markHidden(std::string_view path) { hidden_.insert(normalise(path)); }
     // A locked file can be neither copied, overwritten nor deleted (70).
@@ -37,6 +47,8 @@ private:
     void checkUnlocked(const std::string& nativePath) const;
 
     std::string tempFolder_;
+    std::string currentFolder_ = std::filesystem::current_path().string();
+    size_t listCalls_ = 0;
     std::set<std::string> hidden_;
     std::set<std::string> locked_;
 };

@@ -70,7 +70,9 @@ TEST(WindowDpiTest, AtEveryDpiTheDesignIsScaledAndNothingLeavesTheBar) {
         frmMain form{fake.platform, ""};
         const double twipsPerPixel = 1440.0 / c.dpi;
         form.backendSetScreenMetrics(twipsPerPixel, twipsPerPixel);
-        const auto pixels = [&](int32_t twips) { return std::lround(twips / twipsPerPixel); };
+        const auto pixels = [&](int32_t twips) {
+            return static_cast<int32_t>(std::lround(twips / twipsPerPixel));
+        };
         const int32_t width = pixels(11880);
         const int32_t height = pixels(9255);
         ui::attachHeadless(form, width, height);

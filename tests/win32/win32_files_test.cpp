@@ -201,6 +201,22 @@ TEST_F(Win32FilesTest, ListGivesEachMatchingNormalFileOnce) {
     EXPECT_TRUE(files_.list(utf8(dir_), "*.tif").empty());
 }
 
+TEST_F(Win32FilesTest, FullPathMakesANameWholeAgainstTheCurrentFolder) {
+    const fs::path sub = dir_ / L"sub";
+    fs::create_directory(sub);
+    const fs::path before = fs::current_path();
+    fs::current_path(sub);
+    const std::pair<std::string, std::string> cases[] = {
+        {"page.jpg", utf8(sub) + "\\page.jpg"},
+        {"..\\page.jpg", utf8(dir_) + "\\page.jpg"},
+        {".\\deeper\\..\\Caf\xC3\xA9.jpg", utf8(sub) + "\\Caf\xC3\xA9.jpg"},
+        {utf8(dir_) + "\\a.jpg", utf8(dir_) + "\\a.jpg"},
+        {"", ""},
+    };
+    for (const auto& [path, full] : cases) EXPECT_EQ(files_.fullPath(path), full) << path;
+    fs::current_path(before);
+}
+
 TEST_F(Win32FilesTest, TempFolderEndsWithABackslashAndIsAFolder) {
     const std::string folder = files_.tempFolder();
     ASSERT_FALSE(folder.empty());

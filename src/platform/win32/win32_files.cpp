@@ -74,6 +74,19 @@ std::string Win32Files::tempFolder() {
     return win32::wideToUtf8(whole.substr(0, whole.find(L'\0')));
 }
 
+std::string Win32Files::fullPath(std::string_view path) {
+    const std::wstring wide = win32::utf8ToWide(path);
+    // The first call gives the size the result needs, its NUL included; the
+    // current folder may change between the calls, so the second is checked.
+    const DWORD needed = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    if (needed == 0) return std::string(path);
+    std::wstring full(needed, L'\0');
+    const DWORD length = GetFullPathNameW(wide.c_str(), needed, full.data(), nullptr);
+    if (length == 0 || length >= needed) return std::string(path);
+    full.resize(length);
+    return win32::wideToUtf8(full);
+}
+
 std::vector<std::string> Win32Files::list(std::string_view folder, std::string_view patterns) {
     const std::wstring prefix = win32::utf8ToWide(folder) + L'\\';
     std::vector<std::string> names;

@@ -16,6 +16,8 @@ public:
     // GetTempPathW, converted to UTF-8. A path that does not fit 260 characters
     // gives "".
     std::string tempFolder() override;
+    // GetFullPathNameW, converted to UTF-8.
+    std::string fullPath(std::string_view path) override;
     // Searches folder + "\" + pattern for each pattern in turn; a file that
     // matches several patterns is listed once, where it was first found.
     std::vector<std::string> list(std::string_view folder, std::string_view patterns) override;

@@ -8,7 +8,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
-#include <utility>
 
 namespace {
 
@@ -31,14 +30,6 @@ TEST(Rounding, SizesAndIndexesPast16BitsRaiseOverflow) {
     for (const size_t past : {size_t{32768}, size_t{65536} + 5}) {
         EXPECT_EQ(asCount(past), std::nullopt) << past;
     }
-}
-
-TEST(Rounding, MeasurementsRoundHalvesToEvenBeforeTheCheck) {
-    const std::pair<double, std::optional<int16_t>> cases[] = {
-        {2.5, 2},           {3.5, 4}, {-2.5, -2}, {32767.4, 32767}, {32767.5, std::nullopt},
-        {-32768.5, -32768},
-    };
-    for (const auto& [value, count] : cases) EXPECT_EQ(asCount(value), count) << value;
 }
 
 }  // namespace

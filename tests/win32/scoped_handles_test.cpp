@@ -8,8 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <concepts>
-#include <optional>
-#include <utility>
 
 namespace platform::win32 {
 namespace {
@@ -67,35 +65,6 @@ TEST(ScopedHandles, OutFreesWhatWasHeldFirst) {
     checkOutFreesFirst<ScopedKernelHandle>(newEvent);
     checkOutFreesFirst<ScopedHkey>(newKey);
     checkOutFreesFirst<ScopedBrush>(newBrush);
-}
-
-TEST(ScopedHandles, AMovedHandleIsFreedOnceByItsLastOwner) {
-    std::optional<ScopedKernelHandle> source(std::in_place, newEvent());
-    const HANDLE event = source->get();
-    ScopedKernelHandle moved(std::move(*source));
-    EXPECT_FALSE(*source);
-    source.reset();
-    EXPECT_TRUE(isOpen(event)) << "the moved-from owner freed it";
-
-    ScopedKernelHandle other(newEvent());
-    const HANDLE replaced = other.get();
-    other = std::move(moved);
-    EXPECT_FALSE(isOpen(replaced)) << "the handle an assignment replaces is freed";
-    EXPECT_EQ(other.get(), event);
-    EXPECT_TRUE(isOpen(event));
-    other.reset();
-    EXPECT_FALSE(isOpen(event));
-}
-
-TEST(ScopedHandles, ASelectionIsUndoneWhenItsScopeEnds) {
-    const ScopedDc dc(CreateCompatibleDC(nullptr));
-    const ScopedBrush brush(newBrush());
-    const HGDIOBJ original = GetCurrentObject(dc.get(), OBJ_BRUSH);
-    {
-        const SelectedObject selected(dc.get(), brush.get());
-        EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_BRUSH), brush.get());
-    }
-    EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_BRUSH), original);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds every preset and runs every test: the native
-# tests (with sanitizers), the Windows tests under Wine, the i686 build; then
+# tests (with sanitizers), the threaded ones again under ThreadSanitizer, the
+# Windows tests under Wine, the i686 build; then
 # clang-tidy and a bounded run of the IPTC reader's fuzzer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,6 +16,10 @@ echo "== native build"
 cmake --preset native >/dev/null
 cmake --build --preset native -j2
 
+echo "== ThreadSanitizer build (the threaded tests alone)"
+cmake --preset tsan >/dev/null
+cmake --build --preset tsan -j2
+
 echo "== win64 build"
 cmake --preset win64 >/dev/null
 cmake --build --preset win64 -j2
@@ -26,6 +31,10 @@ cmake --build --preset win32 -j2
 echo "== native tests"
 native_rc=0
 ctest --preset native -j2 2>&1 | tee "$logs/native.log" || native_rc=$?
+
+echo "== threaded tests under ThreadSanitizer"
+tsan_rc=0
+ctest --preset tsan 2>&1 | tee "$logs/tsan.log" || tsan_rc=$?
 
 echo "== Windows tests under Wine"
 wine_rc=0
@@ -44,9 +53,14 @@ scripts/fuzz.sh "$fuzz_seconds" || fuzz_rc=$?
 # One closing line for both runs.
 count() { grep -oE "tests failed out of [0-9]+" "$1" | grep -oE "[0-9]+$" || echo 0; }
 failed() { grep -oE "[0-9]+ tests failed out of" "$1" | grep -oE "^[0-9]+" || echo 0; }
-total=$(($(count "$logs/native.log") + $(count "$logs/win64.log")))
-bad=$(($(failed "$logs/native.log") + $(failed "$logs/win64.log")))
+logfiles=("$logs/native.log" "$logs/tsan.log" "$logs/win64.log")
+total=0
+bad=0
+for log in "${logfiles[@]}"; do
+    total=$((total + $(count "$log")))
+    bad=$((bad + $(failed "$log")))
+done
 echo "$((total - bad)) passed, $bad failed"
 ((tidy_rc == 0)) || echo "clang-tidy found something (build/tidy-*.log)"
 ((fuzz_rc == 0)) || echo "the fuzzer found a crash (scripts/fuzz.sh)"
-if ((native_rc || wine_rc || bad || tidy_rc || fuzz_rc)); then exit 1; fi
+if ((native_rc || tsan_rc || wine_rc || bad || tidy_rc || fuzz_rc)); then exit 1; fi

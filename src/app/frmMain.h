@@ -4,6 +4,7 @@
 // check, view/ for the layout and scrolling, ...); this header lists them all.
 
 #include <array>
+#include <memory>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -12,6 +13,7 @@
 #include "about/frmAbout.h"
 #include "assoc/frmSetting.h"
 #include "base/app_error.h"
+#include "platform/background_decode.h"
 #include "platform/platform.h"
 #include "ui/file_list_box.h"
 #include "ui/form.h"
@@ -112,6 +114,17 @@ public:
     void updateTitle();
     void imgNext_Click() { showNext(); }
     void imgPrev_Click() { showPrevious(); }
+
+    // The shown picture's rows below its first screen, decoded on a thread of
+    // its own (nav/picture_decoding.cpp).
+    // Whether some of them are still to come, or to be shown.
+    bool pictureDecoding() const noexcept { return decoding_ != nullptr; }
+    // More rows are there: shows those in view, and when the last is there
+    // tells of a file found damaged after its first screen.
+    void pictureRowsArrived();
+    // What needs the whole picture (shrinking, printing) waits here for it,
+    // under the hourglass.
+    void waitForWholePicture();
 
     // Shrink and original size (view/shrink.cpp).
     void image_shrink();
@@ -224,6 +237,11 @@ private:
     // picture is not shown.
     bool openPictureOrReport(const std::string& path, Listing listing);
     void reportUnopenable(const std::string& path, const base::AppError& error);
+    // The rows of the first screen, decoded before a picture is shown.
+    int32_t firstScreenRows() const;
+    // Decodes the rest of a picture just shown, and lets the decode of the
+    // one before it go.
+    void decodeRest(platform::PartlyDecoded top, const std::string& path);
     // Shows the normal and hover looks of the go button as told.
     void showGoLook(bool normal, bool hover);
     // Scrolls for a wheel turn of `delta` (120 a notch, positive away from
@@ -261,4 +279,11 @@ private:
     // 16-bit scroll range.
     view::ScrollScale hScale_;
     view::ScrollScale vScale_;
+
+    // The decode of the shown picture's lower rows, and the rows of it shown
+    // so far. Last, so that its worker has stopped before anything it
+    // reports to goes.
+    std::string decodingPath_;
+    int32_t rowsShown_ = 0;
+    std::unique_ptr<platform::BackgroundDecode> decoding_;
 };

@@ -1,6 +1,6 @@
 #include "base/background_prefault.h"
 
-#include <system_error>
+#include <exception>
 
 namespace base {
 namespace {
@@ -19,7 +19,9 @@ BackgroundPrefault::BackgroundPrefault(void* begin, size_t bytes) noexcept {
     if (begin == nullptr || bytes == 0) return;
     try {
         thread_ = std::thread(touchPages, static_cast<unsigned char*>(begin), bytes);
-    } catch (const std::system_error&) {
+    } catch (const std::exception&) {
+        // No thread (std::system_error) or no memory for one (std::bad_alloc):
+        // only the speed is lost.
     }
 }
 

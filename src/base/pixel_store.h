@@ -7,17 +7,21 @@
 // spare and handed to the next picture that fits in it: stepping through a
 // folder writes each picture into memory that is already there.
 //
-// The store holds at most one spare, only of large pictures and not of huge
+// A store holds at most one spare, only of large pictures and not of huge
 // ones (spareMaximumPixels), and gives it only to a picture at least a quarter
 // its size, so that not much memory sits idle behind a small picture. A spare
 // too small for the next picture is freed first, and the new memory gets a
 // quarter more room: stepping through a folder of pages whose heights vary
 // twofold, only the first steps take fresh memory.
+//
+// The store belongs to whoever makes the pictures (the picture codec). A
+// picture let go after its store is gone frees its memory as usual.
 // Thread-safe.
 
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 
 namespace base {
 
@@ -26,12 +30,15 @@ inline constexpr size_t spareMinimumPixels = size_t{1} << 20;  // 4 MB
 // Memory for larger pictures is never kept.
 inline constexpr size_t spareMaximumPixels = size_t{64} << 20;  // 256 MB
 
-// Owns the pixels of one picture; gives them back to the store when it goes.
+class PixelStore;
+
+// Owns the pixels of one picture; gives them back to its store when it goes.
 class PixelBuffer {
 public:
     PixelBuffer() noexcept = default;
-    PixelBuffer(std::unique_ptr<uint32_t[]> pixels, size_t capacity) noexcept
-        : pixels_(std::move(pixels)), capacity_(capacity) {}
+    // Room for `pixels` pixels of fresh memory, uninitialised, kept by no
+    // store. Throws std::bad_alloc when the memory cannot be had.
+    explicit PixelBuffer(size_t pixels);
     PixelBuffer(PixelBuffer&&) noexcept = default;
     PixelBuffer& operator=(PixelBuffer&& other) noexcept;
     ~PixelBuffer();
@@ -40,17 +47,36 @@ public:
     size_t capacity() const noexcept { return capacity_; }
 
 private:
+    friend class PixelStore;
+    PixelBuffer(std::unique_ptr<uint32_t[]> pixels, size_t capacity,
+                std::weak_ptr<PixelStore> store) noexcept
+        : pixels_(std::move(pixels)), capacity_(capacity), store_(std::move(store)) {}
+
     std::unique_ptr<uint32_t[]> pixels_;
     size_t capacity_ = 0;
+    std::weak_ptr<PixelStore> store_;
 };
 
-// Room for at least `pixels` pixels, uninitialised. Throws std::bad_alloc when
-// the memory cannot be had.
-PixelBuffer acquirePixels(size_t pixels);
+// Made with std::make_shared: the buffers it hands out find it by a weak
+// reference.
+class PixelStore : public std::enable_shared_from_this<PixelStore> {
+public:
+    // Room for at least `pixels` pixels, uninitialised. Throws std::bad_alloc
+    // when the memory cannot be had.
+    PixelBuffer acquire(size_t pixels);
+    // The spare's size in pixels, 0 when there is none.
+    size_t sparePixels() noexcept;
+    // Frees the spare.
+    void releaseSpare() noexcept;
 
-// The spare's size in pixels, 0 when there is none.
-size_t sparePixels() noexcept;
-// Frees the spare.
-void releaseSparePixels() noexcept;
+private:
+    friend class PixelBuffer;
+    void giveBack(std::unique_ptr<uint32_t[]> pixels, size_t capacity) noexcept;
+    PixelBuffer fresh(size_t pixels);
+
+    std::mutex mutex_;
+    std::unique_ptr<uint32_t[]> spare_;
+    size_t spareCapacity_ = 0;
+};
 
 }  // namespace base

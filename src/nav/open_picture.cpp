@@ -29,16 +29,25 @@ bool frmMain::openPicture(const std::string& path, Listing listing) {
                                      information);
         return false;
     }
-    // Decoded before anything changes, so a file that cannot be decoded leaves
-    // the shown picture, its caption and the listing as they were.
-    base::Picture picture = platform_.pictureCodec.decode(path);
+    // The first screen is decoded before anything changes, so a file that
+    // cannot be decoded leaves the shown picture, its caption and the listing
+    // as they were. The rest of the shown picture waits meanwhile.
+    if (decoding_) decoding_->pause();
+    platform::PartlyDecoded top;
+    try {
+        top = platform_.pictureCodec.decodeTop(path, firstScreenRows());
+    } catch (...) {
+        if (decoding_) decoding_->resume();
+        throw;
+    }
 
     currentFileName_ = mdlGen::getFileName(path);
     if (listing == Listing::readAnew) setListingFolder(mdlGen::getFolder(path));
     updateTitle();
     imgDisplay.setTop(0);
     // A new file always starts at its original size.
-    showPicture(std::move(picture));
+    showPicture(top.bitmap);
+    decodeRest(std::move(top), path);
     imgShrink.setTag("0");
     return true;
 }

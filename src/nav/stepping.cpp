@@ -20,16 +20,6 @@ std::string withSingleBackslashes(const std::string& path) {
     return result;
 }
 
-// Shows the hourglass over the whole program while it lives, then the
-// default pointer.
-class HourglassPointer {
-public:
-    HourglassPointer() { ui::screen().setMousePointer(ui::Pointer::hourglass); }
-    ~HourglassPointer() { ui::screen().setMousePointer(ui::Pointer::normal); }
-    HourglassPointer(const HourglassPointer&) = delete;
-    HourglassPointer& operator=(const HourglassPointer&) = delete;
-};
-
 // Tells why a step did nothing in a folder whose listing cannot be counted.
 void reportUncountable(platform::Dialogs& dialogs, const std::string& folder,
                        const base::AppError& error) {
@@ -61,7 +51,7 @@ void frmMain::showNext() { step(+1); }
 void frmMain::showPrevious() { step(-1); }
 
 void frmMain::step(int direction) {
-    const HourglassPointer hourglass;
+    const ui::HourglassPointer hourglass;
     int32_t entries = 0;
     int32_t index = 0;
     try {

@@ -25,6 +25,15 @@ public:
     virtual int32_t readRows(uint32_t* pixels, int32_t maxRows) = 0;
 };
 
+// A picture whose top rows are decoded, and the reader that goes on below
+// them.
+struct PartlyDecoded {
+    // The whole picture's size; its rowsReady() rows are decoded.
+    std::shared_ptr<base::Bitmap> bitmap;
+    // Positioned at the first row not decoded; empty when the picture is whole.
+    std::unique_ptr<BandReader> rest;
+};
+
 class PictureCodec {
 public:
     virtual ~PictureCodec() = default;
@@ -36,6 +45,10 @@ public:
     virtual base::Picture decode(std::string_view path) = 0;
     // Opens the picture for reading in bands; throws as decode does.
     virtual std::unique_ptr<BandReader> openBands(std::string_view path) = 0;
+    // Makes the picture's bitmap and decodes its first `rows` rows (all of a
+    // shorter picture) into it; throws as decode does for the file, the
+    // bitmap and those rows.
+    virtual PartlyDecoded decodeTop(std::string_view path, int32_t rows) = 0;
 };
 
 }  // namespace platform

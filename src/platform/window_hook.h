@@ -1,6 +1,7 @@
 #pragma once
 // Messages of a window, seen by the program before the window's own
-// procedure: how the main window gets its system-menu commands and the wheel.
+// procedure: how the main window gets its system-menu commands, the wheel,
+// and word from the thread that decodes its picture.
 
 #include <cstdint>
 #include <optional>
@@ -11,6 +12,8 @@ namespace platform {
 namespace window_message {
 inline constexpr uint32_t systemCommand = 0x0112;
 inline constexpr uint32_t mouseWheel = 0x020A;
+// The program's own (WM_APP + 1): more rows of the shown picture are decoded.
+inline constexpr uint32_t pictureRows = 0x8001;
 }  // namespace window_message
 
 class WindowMessageHandler {
@@ -30,6 +33,9 @@ public:
     virtual void hookWindow(uintptr_t window, WindowMessageHandler& handler) = 0;
     // Puts the window's own procedure back.
     virtual void unhookWindow(uintptr_t window) = 0;
+    // Puts `message` in the window's queue and returns at once; safe on any
+    // thread. It reaches the handler while the window is hooked.
+    virtual void postMessage(uintptr_t window, uint32_t message) noexcept = 0;
 };
 
 }  // namespace platform

@@ -103,6 +103,8 @@ void frmMain::printPicture() {
         if (*option.second) resumeNext([&] { printers.setOption(option.first, **option.second); });
     }
     resumeNext([&] { savePrintSettings(dialog); });
+    // Every row of the picture is printed.
+    waitForWholePicture();
     const bool shrunk = base::leadingNumber(imgShrink.tag()) == 1;
     resumeNext([&] {
         const mdlPicPrint::PictureHolder holder =

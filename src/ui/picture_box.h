@@ -17,7 +17,11 @@ public:
         : Container(parent, name, scale) {}
 
     const base::Picture& picture() const noexcept { return picture_; }
+    // A picture still being made shows its ready rows (base::Bitmap) and the
+    // background colour below them.
     void setPicture(base::Picture picture);
+    // More rows of the picture are ready: they are drawn.
+    void showReadyRows() { notify(Change::content); }
     Color backColor() const noexcept { return backColor_; }
     void setBackColor(Color color);
     bool bordered() const noexcept { return bordered_; }

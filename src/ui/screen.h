@@ -50,4 +50,14 @@ private:
 // The program's one screen.
 Screen& screen();
 
+// Shows the hourglass over the whole program while it lives, then the
+// default pointer.
+class HourglassPointer {
+public:
+    HourglassPointer() { screen().setMousePointer(Pointer::hourglass); }
+    ~HourglassPointer() { screen().setMousePointer(Pointer::normal); }
+    HourglassPointer(const HourglassPointer&) = delete;
+    HourglassPointer& operator=(const HourglassPointer&) = delete;
+};
+
 }  // namespace ui

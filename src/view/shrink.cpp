@@ -24,6 +24,8 @@ int32_t proportional(int32_t side, int32_t otherSide, int32_t newOtherSide) {
 
 void frmMain::image_shrink() {
     if (!pictureLoaded_) return;
+    // The smaller rendering is made from every row.
+    waitForWholePicture();
     int32_t height = pictureHeight_;
     int32_t width = pictureWidth_;
     if (frImage.height() < height) {

@@ -16,8 +16,9 @@ constexpr int32_t rowsFor(size_t pixels) { return static_cast<int32_t>(pixels / 
 
 class PixelStoreTest : public testing::Test {
 protected:
-    void SetUp() override { base::releaseSparePixels(); }
-    void TearDown() override { base::releaseSparePixels(); }
+    size_t sparePixels() const { return store_->sparePixels(); }
+
+    std::shared_ptr<base::PixelStore> store_ = std::make_shared<base::PixelStore>();
 
     static constexpr int32_t pageRows = rowsFor(base::spareMinimumPixels) * 4;
 };
@@ -25,30 +26,30 @@ protected:
 TEST_F(PixelStoreTest, NextPictureOfTheSameSizeIsWrittenIntoTheLastOnesMemory) {
     const uint32_t* first = nullptr;
     {
-        base::Bitmap page(width, pageRows);
+        base::Bitmap page(width, pageRows, *store_);
         first = page.data();
         page.row(pageRows - 1)[width - 1] = 0x123456;  // the memory is really there
     }
-    EXPECT_EQ(base::sparePixels(), size_t{width} * pageRows);
-    base::Bitmap next(width, pageRows);
+    EXPECT_EQ(sparePixels(), size_t{width} * pageRows);
+    base::Bitmap next(width, pageRows, *store_);
     EXPECT_EQ(next.data(), first);
-    EXPECT_EQ(base::sparePixels(), 0u) << "the spare went to the picture";
+    EXPECT_EQ(sparePixels(), 0u) << "the spare went to the picture";
 }
 
 TEST_F(PixelStoreTest, SpareTooSmallIsFreedAndTheNewMemoryGetsRoomToSpare) {
-    { base::Bitmap shorter(width, pageRows); }
+    { base::Bitmap shorter(width, pageRows, *store_); }
     const int32_t tallerRows = pageRows + pageRows / 10;
     const uint32_t* taller = nullptr;
     {
-        base::Bitmap page(width, tallerRows);
+        base::Bitmap page(width, tallerRows, *store_);
         taller = page.data();
-        EXPECT_EQ(base::sparePixels(), 0u) << "the small spare is not kept beside it";
+        EXPECT_EQ(sparePixels(), 0u) << "the small spare is not kept beside it";
         page.row(tallerRows - 1)[width - 1] = 1;
     }
     // A quarter more room than the taller picture: one a fifth taller still fits.
-    const size_t kept = base::sparePixels();
+    const size_t kept = sparePixels();
     EXPECT_EQ(kept, size_t{width} * tallerRows + size_t{width} * tallerRows / 4);
-    base::Bitmap tallest(width, tallerRows + tallerRows / 5);
+    base::Bitmap tallest(width, tallerRows + tallerRows / 5, *store_);
     EXPECT_EQ(tallest.data(), taller);
     tallest.row(tallest.height() - 1)[width - 1] = 2;
 }
@@ -57,39 +58,39 @@ TEST_F(PixelStoreTest, SpareIsGivenToAPictureDownToAQuarterItsSize) {
     constexpr int32_t tallRows = pageRows * 2;  // a quarter of it is still a large picture
     const uint32_t* tall = nullptr;
     {
-        base::Bitmap page(width, tallRows);
+        base::Bitmap page(width, tallRows, *store_);
         tall = page.data();
     }
-    base::Bitmap quarter(width, tallRows / 4);
+    base::Bitmap quarter(width, tallRows / 4, *store_);
     EXPECT_EQ(quarter.data(), tall);
     quarter.row(quarter.height() - 1)[0] = 3;
 }
 
 TEST_F(PixelStoreTest, SpareTooLargeForThePictureIsFreed) {
     constexpr int32_t tallRows = pageRows * 2;
-    { base::Bitmap page(width, tallRows); }
-    base::Bitmap small(width, tallRows / 4 - 1);
-    EXPECT_EQ(base::sparePixels(), 0u) << "a spare too large for what is shown is freed";
+    { base::Bitmap page(width, tallRows, *store_); }
+    base::Bitmap small(width, tallRows / 4 - 1, *store_);
+    EXPECT_EQ(sparePixels(), 0u) << "a spare too large for what is shown is freed";
     small.row(small.height() - 1)[0] = 3;
 }
 
 TEST_F(PixelStoreTest, SmallAndHugePicturesLeaveTheSpareAlone) {
-    { base::Bitmap page(width, pageRows); }
-    const size_t spare = base::sparePixels();
-    { base::Bitmap thumbnail(21, 520); }  // the shrunk rendering of a page
-    EXPECT_EQ(base::sparePixels(), spare);
+    { base::Bitmap page(width, pageRows, *store_); }
+    const size_t spare = sparePixels();
+    { base::Bitmap thumbnail(21, 520, *store_); }  // the shrunk rendering of a page
+    EXPECT_EQ(sparePixels(), spare);
 
-    base::releaseSparePixels();
-    { base::Bitmap huge(width, rowsFor(base::spareMaximumPixels) + 1); }
-    EXPECT_EQ(base::sparePixels(), 0u) << "memory of a huge picture is given back at once";
+    store_->releaseSpare();
+    { base::Bitmap huge(width, rowsFor(base::spareMaximumPixels) + 1, *store_); }
+    EXPECT_EQ(sparePixels(), 0u) << "memory of a huge picture is given back at once";
 }
 
 TEST_F(PixelStoreTest, OfTwoPicturesLetGoTheLargerIsKept) {
     {
-        base::Bitmap larger(width, pageRows + 8);
-        base::Bitmap smaller(width, pageRows);
+        base::Bitmap larger(width, pageRows + 8, *store_);
+        base::Bitmap smaller(width, pageRows, *store_);
     }
-    EXPECT_EQ(base::sparePixels(), size_t{width} * (pageRows + 8));
+    EXPECT_EQ(sparePixels(), size_t{width} * (pageRows + 8));
 }
 
 TEST_F(PixelStoreTest, SteppingThroughVaryingHeightsSoonAllocatesNothingNew) {
@@ -97,13 +98,13 @@ TEST_F(PixelStoreTest, SteppingThroughVaryingHeightsSoonAllocatesNothingNew) {
     // page; two pictures live at a time, as while the next one is decoded.
     const int32_t heights[] = {11519, 6436, 7854, 9272,  10690, 12108, 7025, 8443, 9861,  11279,
                                6196,  7614, 9032, 10450, 11868, 6785,  8203, 9621, 11039, 12457};
-    auto shown = std::make_unique<base::Bitmap>(width, 20000);
+    auto shown = std::make_unique<base::Bitmap>(width, 20000, *store_);
     const uint32_t* letGo = nullptr;  // the memory of the picture the last step replaced
     int freshInFirstRound = 0;
     int freshInSecondRound = 0;
     for (int round = 0; round < 2; ++round) {
         for (const int32_t rows : heights) {
-            auto next = std::make_unique<base::Bitmap>(width, rows);
+            auto next = std::make_unique<base::Bitmap>(width, rows, *store_);
             if (next->data() != letGo) ++(round == 0 ? freshInFirstRound : freshInSecondRound);
             next->row(rows - 1)[width - 1] = 4;
             letGo = shown->data();

@@ -35,8 +35,9 @@ public:
         return path(name);
     }
     // A page image cut short: its tags are whole, its picture is not.
-    std::string truncatedPage(const std::string& name) const {
-        fixtures::Bytes bytes = fixtures::withIptc(picture(64, 64), fixtures::pageTags("Cut", "c"));
+    std::string truncatedPage(const std::string& name, int width = 64, int height = 64) const {
+        fixtures::Bytes bytes =
+            fixtures::withIptc(picture(width, height), fixtures::pageTags("Cut", "c"));
         bytes.resize(bytes.size() * 2 / 3);
         fixtures::writeBytes(folder_ / name, bytes);
         return path(name);

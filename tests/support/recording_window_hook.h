@@ -3,7 +3,9 @@
 // messages the platform would.
 
 #include <cstdint>
+#include <mutex>
 #include <optional>
+#include <vector>
 
 #include "platform/window_hook.h"
 
@@ -18,6 +20,23 @@ public:
     void unhookWindow(uintptr_t) override {
         ++unhooks;
         handler_ = nullptr;
+    }
+
+    // Kept until deliverPosted(); posted from any thread.
+    void postMessage(uintptr_t, uint32_t message) noexcept override {
+        const std::lock_guard lock(postedMutex_);
+        posted_.push_back(message);
+    }
+    // Hands every message posted so far to the handler, as the window's
+    // message loop would; returns how many there were.
+    size_t deliverPosted() {
+        std::vector<uint32_t> messages;
+        {
+            const std::lock_guard lock(postedMutex_);
+            messages.swap(posted_);
+        }
+        for (const uint32_t message : messages) send(message, 0);
+        return messages.size();
     }
 
     bool hooked() const noexcept { return handler_ != nullptr; }
@@ -39,6 +58,8 @@ public:
 
 private:
     platform::WindowMessageHandler* handler_ = nullptr;
+    std::mutex postedMutex_;
+    std::vector<uint32_t> posted_;
 };
 
 }  // namespace testsupport

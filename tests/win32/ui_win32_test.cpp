@@ -46,7 +46,7 @@ constexpr uint32_t pagePixel(int32_t x, int32_t y) {
            static_cast<uint32_t>(x & 0xFF);
 }
 
-base::Picture makePage(int32_t width, int32_t height) {
+std::shared_ptr<base::Bitmap> makePage(int32_t width, int32_t height) {
     auto page = std::make_shared<base::Bitmap>(width, height);
     for (int32_t y = 0; y < height; ++y) {
         uint32_t* row = page->row(y);
@@ -258,6 +258,17 @@ TEST_F(Win32Backend, APictureBoxFarTallerThanItsFrameShowsTheRowsAtItsOffset) {
     EXPECT_EQ(rectIn(page, frame), (RECT{50, 40, 200, 140}));
     EXPECT_EQ(pixelAt(form, page, 29, 29), pagePixel(29, 29));
     EXPECT_EQ(pixelAt(form, page, 30, 5), pixelOf(pageColor));
+
+    // A picture still being decoded: the rows not ready show the background,
+    // never what their memory holds, until they are ready and the box is told.
+    const auto growing = makePage(30, 30);
+    growing->setRowsReady(10);
+    form.page.setPicture(growing);
+    EXPECT_EQ(pixelAt(form, page, 5, 9), pagePixel(5, 9));
+    EXPECT_EQ(pixelAt(form, page, 5, 10), pixelOf(pageColor));
+    growing->setRowsReady(30);
+    form.page.showReadyRows();
+    EXPECT_EQ(pixelAt(form, page, 5, 29), pagePixel(5, 29));
 }
 
 TEST_F(Win32Backend, DrawnControlsArePaintedByTheirContainerInZOrder) {

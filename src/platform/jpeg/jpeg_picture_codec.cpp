@@ -1,5 +1,6 @@
 #include "platform/jpeg/jpeg_picture_codec.h"
 
+#include <algorithm>
 #include <new>
 
 #include "base/background_prefault.h"
@@ -8,14 +9,6 @@
 
 namespace platform {
 namespace {
-
-std::shared_ptr<base::Bitmap> allocateBitmap(PictureSize size) {
-    try {
-        return std::make_shared<base::Bitmap>(size.width, size.height);
-    } catch (const std::bad_alloc&) {
-        jpeg::raiseTooLarge(size);
-    }
-}
 
 // Pictures from this size on have their lower part's memory faulted in by a
 // second thread while the upper part is decoded.
@@ -36,13 +29,21 @@ void decodeRows(jpeg::JpegDecoder& decoder, base::Bitmap& bitmap, int32_t from, 
 
 }  // namespace
 
-base::Picture JpegPictureCodec::decode(std::string_view path) {
-    jpeg::JpegDecoder decoder(path, memoryLimit_);
-    const PictureSize size = decoder.size();
+std::shared_ptr<base::Bitmap> JpegPictureCodec::newBitmap(PictureSize size) {
     // Checked in 64 bits before anything is allocated: in a 32-bit process the
     // byte count of a large picture does not fit in size_t.
     if (jpeg::bitmapBytes(size) > memoryLimit_) jpeg::raiseTooLarge(size);
-    const auto bitmap = allocateBitmap(size);
+    try {
+        return std::make_shared<base::Bitmap>(size.width, size.height, *pixelStore_);
+    } catch (const std::bad_alloc&) {
+        jpeg::raiseTooLarge(size);
+    }
+}
+
+base::Picture JpegPictureCodec::decode(std::string_view path) {
+    jpeg::JpegDecoder decoder(path, memoryLimit_);
+    const PictureSize size = decoder.size();
+    const auto bitmap = newBitmap(size);
     int32_t split = 0;
     if (bitmap->byteSize() >= prefaultMinimumBytes) {
         split = static_cast<int32_t>(size.height * decoderShare);
@@ -57,6 +58,18 @@ base::Picture JpegPictureCodec::decode(std::string_view path) {
 
 std::unique_ptr<BandReader> JpegPictureCodec::openBands(std::string_view path) {
     return std::make_unique<jpeg::JpegDecoder>(path, memoryLimit_);
+}
+
+PartlyDecoded JpegPictureCodec::decodeTop(std::string_view path, int32_t rows) {
+    auto decoder = std::make_unique<jpeg::JpegDecoder>(path, memoryLimit_);
+    const PictureSize size = decoder->size();
+    PartlyDecoded top{newBitmap(size), nullptr};
+    const int32_t decoded = std::clamp(rows, 0, size.height);
+    top.bitmap->setRowsReady(0);
+    decodeRows(*decoder, *top.bitmap, 0, decoded);
+    top.bitmap->setRowsReady(decoded);
+    if (decoded < size.height) top.rest = std::move(decoder);
+    return top;
 }
 
 }  // namespace platform

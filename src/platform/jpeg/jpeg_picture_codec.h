@@ -6,6 +6,7 @@
 #include <memory>
 #include <string_view>
 
+#include "base/pixel_store.h"
 #include "platform/picture_codec.h"
 
 namespace platform {
@@ -24,7 +25,8 @@ public:
         : memoryLimit_(memoryLimit) {}
 
     // Decodes the whole file into a new bitmap that the caller owns (shared
-    // from then on); the codec keeps nothing. Throws base::AppError: 53, 70, 75
+    // from then on); the codec keeps only the memory of large pictures let go
+    // (base::PixelStore), for the next. Throws base::AppError: 53, 70, 75
     // for the file; 481 "Invalid picture" for anything that is not a JPEG and
     // for a JPEG that is damaged or cut short (never shown half decoded); 7
     // naming the picture's size when its bitmap is over the limit or cannot be
@@ -37,8 +39,19 @@ public:
     // bitmap limit does not apply; libjpeg's working memory stays within it.
     std::unique_ptr<BandReader> openBands(std::string_view path) override;
 
+    // A bitmap as decode makes it, with the first rows decoded; the reader
+    // returned goes on where they end. A picture whose first rows are all of
+    // it is read to its end, so a damaged one throws here.
+    PartlyDecoded decodeTop(std::string_view path, int32_t rows) override;
+
+    // The memory the codec keeps for its next large picture.
+    base::PixelStore& pixelStore() noexcept { return *pixelStore_; }
+
 private:
+    std::shared_ptr<base::Bitmap> newBitmap(PictureSize size);
+
     uint64_t memoryLimit_;
+    std::shared_ptr<base::PixelStore> pixelStore_ = std::make_shared<base::PixelStore>();
 };
 
 }  // namespace platform

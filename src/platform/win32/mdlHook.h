@@ -29,6 +29,9 @@ public:
     void unhookWindow(uintptr_t window) override {
         mdlHook::unhookWindow(reinterpret_cast<HWND>(window));
     }
+    void postMessage(uintptr_t window, uint32_t message) noexcept override {
+        PostMessageW(reinterpret_cast<HWND>(window), message, 0, 0);
+    }
 };
 
 }  // namespace platform

@@ -163,11 +163,12 @@ void PictureBoxWindow::paintBackground(HDC dc, const RECT& area) {
         fillRect(dc, area, box_.backColor());
         return;
     }
-    // The part of the picture inside the area, in client coordinates.
+    // The part of the picture inside the area, in client coordinates: of a
+    // picture still being decoded, its ready rows; the background below them.
     const PixelRect shown = extent();
     const PixelRect areaRect{area.left, area.top, area.right - area.left, area.bottom - area.top};
     const PixelRect visible =
-        intersect({-shown.left, -shown.top, picture->width(), picture->height()}, areaRect);
+        intersect({-shown.left, -shown.top, picture->width(), picture->rowsReady()}, areaRect);
     {
         const SavedDc saved(dc);
         if (!visible.empty()) {

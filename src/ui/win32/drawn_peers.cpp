@@ -45,7 +45,8 @@ ImagePeer::ImagePeer(ContainerWindow& container, Image& image)
 
 void ImagePeer::paint(HDC dc, const RECT& rect) const {
     const base::Picture& picture = image_.picture();
-    if (!picture) return;
+    // An image shows only a whole picture: one still being made is not drawn.
+    if (!picture || !picture->complete()) return;
     if (image_.stretch()) {
         stretchPicture(dc, *picture, rect, {0, 0, picture->width(), picture->height()});
         return;

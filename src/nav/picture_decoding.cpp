@@ -1,0 +1,52 @@
+// The rows of the shown picture below its first screen, decoded on a thread
+// of their own while the window is in use.
+
+#include <algorithm>
+
+#include "app/frmMain.h"
+#include "ui/screen.h"
+
+int32_t frmMain::firstScreenRows() const {
+    // The frame as laid out now; rows it shows after a resize arrive soon after.
+    return std::max(frImage.height(), int32_t{1});
+}
+
+void frmMain::decodeRest(platform::PartlyDecoded top, const std::string& path) {
+    decoding_.reset();
+    rowsShown_ = top.bitmap->rowsReady();
+    if (!top.rest) return;
+    decodingPath_ = path;
+    platform::WindowHook& hook = platform_.windowHook;
+    const uintptr_t window = nativeHandle();
+    decoding_ = std::make_unique<platform::BackgroundDecode>(
+        std::move(top.bitmap), std::move(top.rest),
+        [&hook, window] { hook.postMessage(window, platform::window_message::pictureRows); });
+}
+
+void frmMain::pictureRowsArrived() {
+    if (!decoding_) return;
+    const base::Picture picture = decoding_->picture();
+    const int32_t ready = picture->rowsReady();
+    // Rows painted before they were ready show the background: those in the
+    // frame now are drawn again.
+    const int32_t firstInView = -imgDisplay.top();
+    const int32_t endOfView = firstInView + frImage.height();
+    if (imgDisplay.picture() == picture && ready > rowsShown_ && rowsShown_ < endOfView &&
+        ready > firstInView) {
+        imgDisplay.showReadyRows();
+    }
+    rowsShown_ = ready;
+    if (!decoding_->finished()) return;
+
+    std::optional<base::AppError> failure = decoding_->takeFailure();
+    decoding_.reset();
+    // Shown as far as it could be decoded, the rest grey; the user is told.
+    if (failure) reportUnopenable(decodingPath_, *failure);
+}
+
+void frmMain::waitForWholePicture() {
+    if (!pictureDecoding()) return;
+    const ui::HourglassPointer hourglass;
+    decoding_->finish();
+    pictureRowsArrived();
+}

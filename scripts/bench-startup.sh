@@ -49,11 +49,16 @@ prefix=$work/prefix
 steps=20
 parts_rounds=5
 
-# Goals printed next to the figures.
-start_goal_s=0.6
-start_goal_ratio=1.5
-memory_goal_ratio=1.3
-step_goal_ms=150
+# Goals printed next to the figures: the first painted screen against the
+# empty window's start, the next picture's median and worst, folder starts
+# against the small folder's, and peak memory over the empty window against
+# the bitmap.
+first_screen_goal_ratio=1.3
+step_median_goal_ms=30
+step_worst_goal_ms=60
+many_goal_ratio=1.15
+huge_goal_ratio=2
+memory_goal_ratio=1.05
 
 # ---- the peers -----------------------------------------------------------------
 
@@ -451,10 +456,12 @@ for name in "${cases[@]}"; do
 done
 small_ms=${mid_ms[small]}
 empty_ms=${mid_ms[empty]}
-awk -v s="$small_ms" -v e="$empty_ms" -v gs="$start_goal_s" -v gr="$start_goal_ratio" 'BEGIN {
-    ok = (s <= gs * 1000) || (s / e <= gr)
-    printf "1280 x 20000 start: %.1f ms, %.2f x the empty window (goal: at most %.0f ms or %.1f x): %s\n",
-           s, s / e, gs * 1000, gr, ok ? "met" : "NOT met" }'
+for name in small tall; do
+    awk -v label="$([[ $name == small ]] && echo "1280 x 20000" || echo "1920 x 60000")" \
+        -v s="${mid_ms[$name]}" -v e="$empty_ms" -v goal="$first_screen_goal_ratio" 'BEGIN {
+        printf "%s first screen: %.1f ms, %.2f x the empty window (goal: at most %.1f x): %s\n",
+               label, s, s / e, goal, s / e <= goal ? "met" : "NOT met" }'
+done
 awk -v s="$small_ms" -v e="$empty_ms" -v tag="$(field tag_ms "$parts")" \
     -v open="$(field open_ms "$parts")" -v paint="$(field paint_ms "$parts")" 'BEGIN {
     printf "  the picture adds %.1f ms to the empty start; in one process its tag check, opening" \
@@ -478,7 +485,7 @@ memory_line() {
         -v epf="${mid_pf[empty]}" -v goal="$memory_goal_ratio" 'BEGIN {
         bitmap = w * h * 4
         r = (ws - ews) / bitmap
-        printf "%-31s bitmap %5.1f MB; working set +%6.1f MB = %.2f x (goal at most %.1f: %s); pagefile +%6.1f MB = %.2f x\n",
+        printf "%-31s bitmap %5.1f MB; working set +%6.1f MB = %.2f x (goal at most %.2f: %s); pagefile +%6.1f MB = %.2f x\n",
                label, bitmap / 1e6, (ws - ews) / 1e6, r, goal, r <= goal ? "met" : "NOT met",
                (pf - epf) / 1e6, (pf - epf) / bitmap }'
 }
@@ -489,13 +496,14 @@ memory_line "1920 x 60000, alone" 1920 60000 "${mid_ws[tall]}" "${mid_pf[tall]}"
 echo "== next picture in the 200-page folder, click to painted"
 awk -v m="$(field step_median_ms "$step")" -v w="$(field step_worst_ms "$step")" \
     -v n="$(field steps "$step")" -v d="$(field decode_median_ms "$step")" \
-    -v l="$(field list_median_ms "$step")" -v goal="$step_goal_ms" 'BEGIN {
-    printf "%d steps: median %.1f ms, worst %.1f ms (goal: at most %d ms: %s)\n",
-           n, m, w, goal, w <= goal ? "met" : (m <= goal ? "met by the median, not the worst" : "NOT met")
-    printf "  of which, measured on their own (medians): decoding the picture %.1f ms," \
+    -v l="$(field list_median_ms "$step")" -v gm="$step_median_goal_ms" \
+    -v gw="$step_worst_goal_ms" 'BEGIN {
+    printf "%d steps: median %.1f ms, worst %.1f ms (goal: median at most %d ms: %s; worst at most %d ms: %s)\n",
+           n, m, w, gm, m <= gm ? "met" : "NOT met", gw, w <= gw ? "met" : "NOT met"
+    printf "  measured on their own (medians): decoding the whole picture %.1f ms," \
            " listing its folder anew %.1f ms\n", d, l }'
 
-echo "== to the end of the 1920 x 60000 page, click to painted"
+echo "== to the end of the 1920 x 60000 page, click until its last rows are decoded and painted"
 awk -v ms="$(field bottom_ms "$bottom")" -v at="$(field at_max "$bottom")" \
     -v laid="$(field bottom_as_laid_out "$bottom")" -v in_frame="$(field last_row_in_frame "$bottom")" \
     -v shown="$(field row_shown "$bottom")" 'BEGIN {
@@ -538,23 +546,29 @@ peer_ratio() {
     elif [[ -n ${peer_refused[$who,wide]:-} || -n ${peer_refused[ours,wide]:-} ]]; then
         echo "none (${peer_refused[$who,wide]:-${peer_refused[ours,wide]}})"
     else
-        awk -v o="${peer_mid[ours,wide]}" -v t="${peer_mid[$who,wide]}" 'BEGIN { printf "%.2f x", o / t }'
+        awk -v o="${peer_mid[ours,wide]}" -v t="${peer_mid[$who,wide]}" 'BEGIN {
+            printf "%.2f x (goal: faster: %s)", o / t, o < t ? "met" : "NOT met" }'
     fi
 }
 
 echo
 echo "== summary: ratios (medians of $rounds rounds; rough when other work shares the cores)"
-awk -v e="${mid_ms[empty]}" -v s="${mid_ms[small]}" -v t="${mid_ms[tall]}" 'BEGIN {
-    printf "first painted screen against the empty window:  1280 x 20000 %.2f x, 1920 x 60000 %.2f x\n",
-           s / e, t / e }'
+awk -v e="${mid_ms[empty]}" -v s="${mid_ms[small]}" -v t="${mid_ms[tall]}" \
+    -v goal="$first_screen_goal_ratio" 'BEGIN {
+    printf "first painted screen against the empty window:  1280 x 20000 %.2f x, 1920 x 60000 %.2f x (goal: at most %.1f x: %s)\n",
+           s / e, t / e, goal, s / e <= goal && t / e <= goal ? "met" : "NOT met" }'
 echo "ours against the peers on 1280 x 20000, seen from X: nsxiv $(peer_ratio nsxiv), feh $(peer_ratio feh)"
-awk -v m="$(field step_median_ms "$step")" -v w="$(field step_worst_ms "$step")" -v goal="$step_goal_ms" 'BEGIN {
-    printf "next picture in the 200-page folder:  median %.1f ms, worst %.1f ms = %.2f x and %.2f x the %d ms goal\n",
-           m, w, m / goal, w / goal, goal }'
+awk -v m="$(field step_median_ms "$step")" -v w="$(field step_worst_ms "$step")" \
+    -v gm="$step_median_goal_ms" -v gw="$step_worst_goal_ms" 'BEGIN {
+    printf "next picture in the 200-page folder:  median %.1f ms = %.2f x the %d ms goal, worst %.1f ms = %.2f x the %d ms goal: %s\n",
+           m, m / gm, gm, w, w / gw, gw, m <= gm && w <= gw ? "met" : "NOT met" }'
 awk -v many="${mid_ms[many]}" -v long="${mid_ms[huge_long]}" -v short="${mid_ms[huge_short]}" \
-    -v small="${mid_ms[small]}" -v n="$huge_count" 'BEGIN {
-    printf "folder start against the small folder:  200 pages %.2f x; %d pages %.2f x (long path), %.2f x (short path)\n",
-           many / small, n, long / small, short / small }'
-awk -v ews="${mid_ws[empty]}" -v s="${mid_ws[small]}" -v t="${mid_ws[tall]}" 'BEGIN {
-    printf "peak working set over the empty window against the bitmap:  1280 x 20000 %.2f x, 1920 x 60000 %.2f x\n",
-           (s - ews) / (1280 * 20000 * 4), (t - ews) / (1920 * 60000 * 4) }'
+    -v small="${mid_ms[small]}" -v n="$huge_count" -v gm="$many_goal_ratio" -v gh="$huge_goal_ratio" 'BEGIN {
+    printf "folder start against the small folder:  200 pages %.2f x (goal: at most %.2f x: %s); %d pages %.2f x (long path), %.2f x (short path) (goal: at most %.0f x: %s)\n",
+           many / small, gm, many / small <= gm ? "met" : "NOT met", n, long / small, short / small, gh,
+           long / small <= gh && short / small <= gh ? "met" : "NOT met" }'
+awk -v ews="${mid_ws[empty]}" -v s="${mid_ws[small]}" -v t="${mid_ws[tall]}" -v goal="$memory_goal_ratio" 'BEGIN {
+    rs = (s - ews) / (1280 * 20000 * 4)
+    rt = (t - ews) / (1920 * 60000 * 4)
+    printf "peak working set over the empty window against the bitmap:  1280 x 20000 %.2f x, 1920 x 60000 %.2f x (goal: at most %.2f x: %s)\n",
+           rs, rt, goal, rs <= goal && rt <= goal ? "met" : "NOT met" }'

@@ -12,12 +12,14 @@
 // poll (every millisecond) until a visible top-level window of the process has
 // a caption that starts "Tessmire" (and names FILE when one is given) and
 // neither it nor any window inside it has an update region left
-// (GetUpdateRect). The viewer decodes the picture and sets the caption in its
-// load, before it shows the window, so a shown window naming FILE already
-// holds the decoded picture; an empty update region then means its first
-// WM_PAINTs have run. The peak memory of the process (GetProcessMemoryInfo on
+// (GetUpdateRect). The viewer decodes the picture's first screen and sets the
+// caption in its load, before it shows the window, so a shown window naming
+// FILE already holds the rows it shows first; an empty update region then
+// means its first WM_PAINTs have run. The peak memory of the process (GetProcessMemoryInfo on
 // its handle: peak working set and peak pagefile usage) is read before the
-// window is closed with WM_CLOSE; the process must then end by itself.
+// window is closed with WM_CLOSE, once it has stopped growing (the picture's
+// lower rows are decoded after the first screen is painted); the process must
+// then end by itself.
 // Prints one line of key=value figures.
 //
 // verify: a start as above, but by the poll alone (no WaitForInputIdle), and
@@ -36,8 +38,9 @@
 // button STEPS times, each timed from the click until the window has painted,
 // and decodes each picture (and lists the folder) once more on its own, to
 // tell their share.
-// bottom, loaded the same way, clicks the to-the-end button once, times it the
-// same way, and checks that the vertical bar is at its maximum, that the
+// bottom, loaded the same way, clicks the to-the-end button once, times it
+// until the window has painted the picture's end (its rows arrive from the
+// decoding thread), and checks that the vertical bar is at its maximum, that the
 // picture's bottom is where the layout puts it, and that the frame's lowest
 // row shows the picture row it should (its pixels read back from the window).
 
@@ -220,6 +223,24 @@ PeakMemory peakMemoryOf(HANDLE process) {
     return {counters.PeakWorkingSetSize, counters.PeakPagefileUsage};
 }
 
+// The peak memory once the viewer has settled: the picture's lower rows are
+// decoded after its first screen is painted, so the peak is read when it has
+// not grown for a while.
+PeakMemory settledPeakMemory(HANDLE process, Clock::time_point deadline) {
+    constexpr auto settled = std::chrono::milliseconds(300);
+    PeakMemory peak = peakMemoryOf(process);
+    auto since = Clock::now();
+    while (Clock::now() - since < settled && Clock::now() < deadline) {
+        Sleep(10);
+        const PeakMemory now = peakMemoryOf(process);
+        if (now.workingSet != peak.workingSet || now.pagefile != peak.pagefile) {
+            peak = now;
+            since = Clock::now();
+        }
+    }
+    return peak;
+}
+
 // Invalidates the viewer's windows from here and times until it has painted
 // them again; -1 when no pending update region could be seen at all.
 double repaintAfterInvalidation(HWND window, Clock::time_point deadline) {
@@ -250,7 +271,7 @@ int runStart(const std::wstring& exe, const std::wstring& file, bool verify, DWO
                      hasEnded(viewer.handle()) ? "the process ended" : "time ran out");
         return 1;
     }
-    const PeakMemory peak = peakMemoryOf(viewer.handle());
+    const PeakMemory peak = settledPeakMemory(viewer.handle(), deadline);
     std::printf("start_ms=%.1f idle_ms=%.1f peak_working_set=%zu peak_pagefile=%zu\n", shownMs,
                 idleMs, peak.workingSet, peak.pagefile);
     if (verify) {
@@ -435,6 +456,11 @@ int runBottom(const std::string& file) {
     const auto start = Clock::now();
     form.imgBottom.click();
     viewer.paint();
+    // The end shows once the decoding thread has reached it and said so.
+    while (form.pictureDecoding()) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+        viewer.paint();
+    }
     const double bottomMs = millisecondsSince(start);
 
     const int32_t frameHeight = form.frImage.height();

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "about/frmAbout.h"
+#include "nav/folder_scan.h"
 #include "assoc/frmSetting.h"
 #include "base/app_error.h"
 #include "platform/background_decode.h"
@@ -97,15 +98,22 @@ public:
     // Whether a failing folder entry ends the scan (the Open command reports
     // it) or is skipped (start-up, where nothing could report it usefully).
     enum class ScanFailures { propagate, skip };
-    // Whether a scan or an opening reads the folder's listing anew, or goes by
-    // the one just read for the same folder (start-up reads it once for both).
+    // Whether an opening reads the folder's listing anew, or goes by the one
+    // just read for the same folder (start-up reads it once for the opening
+    // and the scan).
     enum class Listing { readAnew, asRead };
     // True when the picture is shown; false when the file is missing (the
     // user has been told). Raises base::AppError when it cannot be decoded.
     bool openPicture(const std::string& path, Listing listing = Listing::readAnew);
     void browseJPEG();
-    int16_t scanFolder(const std::string& folder, ScanFailures failures = ScanFailures::propagate,
-                       Listing listing = Listing::readAnew);
+    // Reads the listing and counts its page images here.
+    int16_t scanFolder(const std::string& folder, ScanFailures failures = ScanFailures::propagate);
+    // Counts the folder's page images on a thread of its own; the caption
+    // shows the count once folderScanned() has taken it. Reads the listing
+    // as it was last read.
+    void startFolderScan(const std::string& folder);
+    void folderScanned();
+    bool folderScanning() const noexcept { return folderScan_ != nullptr; }
     int16_t findListedIndex() const;
     int16_t findTaggedIndex(const std::string& name) const;
     bool openIfTagged(const std::string& path);
@@ -280,10 +288,11 @@ private:
     view::ScrollScale hScale_;
     view::ScrollScale vScale_;
 
-    // The decode of the shown picture's lower rows, and the rows of it shown
-    // so far. Last, so that its worker has stopped before anything it
-    // reports to goes.
+    // The decode of the shown picture's lower rows, the rows of it shown so
+    // far, and the scan of its folder under way. Last, so that their workers
+    // have stopped before anything they report to goes.
     std::string decodingPath_;
     int32_t rowsShown_ = 0;
     std::unique_ptr<platform::BackgroundDecode> decoding_;
+    std::unique_ptr<nav::FolderScan> folderScan_;
 };

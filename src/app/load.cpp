@@ -32,12 +32,14 @@ frmMain::LoadOutcome frmMain::Form_Load() {
     if (!mdlGen::isFullPath(path)) path = platform_.files.fullPath(path);
     if (isContainIPTC(path)) {
         prepareWindow();
-        // One read of the listing serves the scan and the opening.
+        // One read of the listing serves the opening and the scan.
         const std::string folder = mdlGen::getFolder(path);
         setListingFolder(folder);
-        taggedCount_ = scanFolder(folder, ScanFailures::skip, Listing::asRead);
         // The bar names only a page on view: the start-up picture has none.
         if (!openPictureOrReport(path, Listing::asRead)) setPageLabels({});
+        // The page is shown first; the count of its folder's page images
+        // follows in the caption.
+        startFolderScan(folder);
         scroll_h.setValue(0);
         scroll_v.setValue(0);
         return LoadOutcome::show;

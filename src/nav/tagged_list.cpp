@@ -1,6 +1,7 @@
 // The folder listing, the page images found in it, and the caption's counter.
 
 #include <algorithm>
+#include <limits>
 
 #include "app/frmMain.h"
 #include "base/name_case.h"
@@ -36,10 +37,12 @@ void frmMain::setListingFolder(const std::string& folder) {
     file_currDir.setListing(reportedFolder(folder), std::move(names));
 }
 
-int16_t frmMain::scanFolder(const std::string& folder, ScanFailures failures, Listing listing) {
+int16_t frmMain::scanFolder(const std::string& folder, ScanFailures failures) {
+    // This scan's count replaces that of one under way.
+    folderScan_.reset();
     if (!platform_.files.anyEntry(folder)) return 0;
     lstFile.clear();
-    if (listing == Listing::readAnew) setListingFolder(folder);
+    setListingFolder(folder);
 
     int16_t count = 0;
     for (const std::string& name : file_currDir.items()) {
@@ -57,6 +60,34 @@ int16_t frmMain::scanFolder(const std::string& folder, ScanFailures failures, Li
         }
     }
     return count;
+}
+
+void frmMain::startFolderScan(const std::string& folder) {
+    folderScan_.reset();
+    lstFile.clear();
+    taggedCount_ = 0;
+    if (!platform_.files.anyEntry(folder)) return;
+    platform::WindowHook& hook = platform_.windowHook;
+    const uintptr_t window = nativeHandle();
+    folderScan_ = std::make_unique<nav::FolderScan>(
+        folder, file_currDir.items(),
+        [&hook, window] { hook.postMessage(window, platform::window_message::folderScanned); });
+}
+
+void frmMain::folderScanned() {
+    if (!folderScan_ || !folderScan_->finished()) return;
+    int16_t count = 0;
+    for (const std::string& name : folderScan_->pageImages()) {
+        // The count is 16-bit: page images past 32767 are left out, as a
+        // scan that skips failing entries leaves them.
+        if (count == std::numeric_limits<int16_t>::max()) break;
+        ++count;
+        lstFile.addItem(name);
+    }
+    taggedCount_ = count;
+    folderScan_.reset();
+    // The caption names a file only once one is shown.
+    if (pictureLoaded_) updateTitle();
 }
 
 int16_t frmMain::findListedIndex() const {

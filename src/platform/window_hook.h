@@ -1,7 +1,7 @@
 #pragma once
 // Messages of a window, seen by the program before the window's own
 // procedure: how the main window gets its system-menu commands, the wheel,
-// and word from the thread that decodes its picture.
+// and word from the threads that decode its picture and scan its folder.
 
 #include <cstdint>
 #include <optional>
@@ -14,6 +14,8 @@ inline constexpr uint32_t systemCommand = 0x0112;
 inline constexpr uint32_t mouseWheel = 0x020A;
 // The program's own (WM_APP + 1): more rows of the shown picture are decoded.
 inline constexpr uint32_t pictureRows = 0x8001;
+// The program's own (WM_APP + 2): the folder's page images are counted.
+inline constexpr uint32_t folderScanned = 0x8002;
 }  // namespace window_message
 
 class WindowMessageHandler {

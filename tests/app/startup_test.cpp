@@ -10,6 +10,7 @@
 #include "app/frmMain.h"
 #include "settings/mdlINI.h"
 #include "support/fake_platform.h"
+#include "support/viewer_threads.h"
 #include "support/page_files.h"
 #include "ui/headless.h"
 
@@ -32,6 +33,7 @@ protected:
         ui::attachHeadless(*viewer, 792, 617);
         EXPECT_EQ(viewer->Form_Load(), frmMain::LoadOutcome::show);
         ui::show(*viewer);
+        testsupport::settle(*viewer, fake.windowHook);
         return *viewer;
     }
     void storeAddressBar(const std::string& value) {

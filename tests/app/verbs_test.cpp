@@ -8,6 +8,7 @@
 #include "assoc/mdlFileAssoc.h"
 #include "settings/mdlINI.h"
 #include "support/fake_platform.h"
+#include "support/viewer_threads.h"
 #include "support/page_files.h"
 #include "ui/headless.h"
 
@@ -27,7 +28,9 @@ protected:
     frmMain::LoadOutcome load(const std::string& commandLine) {
         viewer.emplace(fake.platform, commandLine);
         ui::attachHeadless(*viewer, 792, 617);
-        return viewer->Form_Load();
+        const frmMain::LoadOutcome outcome = viewer->Form_Load();
+        testsupport::settle(*viewer, fake.windowHook);
+        return outcome;
     }
     std::string classOf(const std::string& extension) {
         return modRegDefault(kClassesRoot, extension);

@@ -10,6 +10,7 @@
 #include "nav/natural_order.h"
 #include "settings/mdlINI.h"
 #include "support/fake_platform.h"
+#include "support/viewer_threads.h"
 #include "support/page_files.h"
 #include "ui/headless.h"
 #include "ui/screen.h"
@@ -38,6 +39,11 @@ protected:
     // Starts the viewer with `commandLine`, as the shell does.
     void startWith(const std::string& commandLine) { startWith(commandLine, fake.platform); }
     void startWith(const std::string& commandLine, platform::Platform& platform) {
+        load(commandLine, platform);
+        testsupport::settle(*viewer, fake.windowHook);
+    }
+    // The start alone, before the window has heard from the viewer's threads.
+    void load(const std::string& commandLine, platform::Platform& platform) {
         viewer.emplace(platform, commandLine);
         ui::attachHeadless(*viewer, 792, 617);
         ASSERT_EQ(viewer->Form_Load(), frmMain::LoadOutcome::show);
@@ -72,12 +78,16 @@ TEST_F(NavigationTest, SteppingSkipsPlainPicturesRecordsThemAndWrapsAtBothEnds) 
     EXPECT_EQ(form().currentFileName(), "c.mire");
 }
 
-TEST_F(NavigationTest, CaptionCountsThePositionAmongThePageImages) {
+TEST_F(NavigationTest, CaptionCountsThePositionAmongThePageImagesOnceTheyAreCounted) {
     files.page("a.jpg");
     const std::string b = files.page("b.jpg");
     files.plain("between.jpg");
     files.page("c.jpg");
-    startWith(b);
+    load(b, fake.platform);
+    // The page shows first; the count follows from the folder's scan.
+    EXPECT_EQ(form().caption(), caption("b.jpg"));
+    EXPECT_TRUE(form().folderScanning());
+    testsupport::settle(form(), fake.windowHook);
     EXPECT_EQ(form().taggedCount(), 3);
     EXPECT_EQ(form().caption(), caption("b.jpg    [2/3]"));
 }

@@ -1,0 +1,46 @@
+#pragma once
+// The page images of a folder, told apart on a thread of their own.
+//
+// Reading the tags of every file takes a folder of 5,000 captures over a
+// second on some systems; at start-up the window shows its page first, and
+// the caption's count follows when the scan is done. The worker reads files
+// and nothing else: it reports by `done`, which must be safe on any thread
+// (it posts a message to the window). Every member function is for the thread
+// that made the object.
+
+#include <atomic>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace nav {
+
+class FolderScan {
+public:
+    // Reads the tags of each of `names` in `folder` (a path without the
+    // trailing backslash). A file that cannot be read is no page image. When
+    // no thread can be started, scans here.
+    FolderScan(std::string folder, std::vector<std::string> names, std::function<void()> done);
+    // Stops after the file it is reading, and waits for it.
+    ~FolderScan();
+    FolderScan(const FolderScan&) = delete;
+    FolderScan& operator=(const FolderScan&) = delete;
+
+    bool finished() const noexcept { return finished_.load(std::memory_order_acquire); }
+    // Once finished: the names of the page images, in the listing's order.
+    const std::vector<std::string>& pageImages() const noexcept { return pageImages_; }
+
+private:
+    void scan() noexcept;
+
+    std::string folder_;
+    std::vector<std::string> names_;
+    std::function<void()> done_;
+    std::vector<std::string> pageImages_;
+    std::atomic<bool> stopping_{false};
+    std::atomic<bool> finished_{false};
+    std::thread worker_;
+};
+
+}  // namespace nav

@@ -186,6 +186,8 @@ public:
     void Form_Resize();
 
     // Scrolling and paging (view/scrolling.cpp).
+    // Sizes the picture frame from the room it has (`frameWidth` ×
+    // `frameHeight`) less the bars the picture needs, and sets the bars up.
     void setupScrollBars(int32_t pictureWidth, int32_t pictureHeight, int32_t frameWidth,
                          int32_t frameHeight);
     void centerPicture();

@@ -48,21 +48,19 @@ void frmMain::layoutWindow() {
         resumeNext([&] { frAddress.setVisible(false); });
     }
 
-    if (addressBarShown_) {
-        resumeNext([&] { frImage.setHeight(clientHeight() - scaledY(addressBarHeight)); });
-        resumeNext([&] { frImage.setTop(frAddress.height()); });
-    } else {
-        resumeNext([&] { frImage.setTop(0); });
-        resumeNext([&] { frImage.setHeight(clientHeight()); });
+    resumeNext([&] { frImage.setTop(addressBarShown_ ? frAddress.height() : 0); });
+    const int32_t frameHeight =
+        clientHeight() - (addressBarShown_ ? scaledY(addressBarHeight) : 0);
+    if (!pictureLoaded_) {
+        resumeNext([&] { frImage.setHeight(frameHeight); });
+        resumeNext([&] { frImage.setWidth(clientWidth()); });
+        return;
     }
-    resumeNext([&] { frImage.setWidth(clientWidth()); });
-
-    // A failure inside the scroll-bar set-up ends it, and with it the layout.
+    // The frame is sized once, less the strips of the bars the picture needs:
+    // each change of its size moves and repaints windows. A failure inside the
+    // scroll-bar set-up ends it, and with it the layout.
     resumeNext([&] {
-        if (pictureLoaded_) {
-            setupScrollBars(imgDisplay.width(), imgDisplay.height(), frImage.width(),
-                            frImage.height());
-        }
+        setupScrollBars(imgDisplay.width(), imgDisplay.height(), clientWidth(), frameHeight);
     });
 }
 

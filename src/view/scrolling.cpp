@@ -34,12 +34,11 @@ void frmMain::setupScrollBars(int32_t pictureWidth, int32_t pictureHeight, int32
     needVertical = needVertical || (needHorizontal && pictureHeight > frameHeight - roomY);
     needHorizontal = needHorizontal || (needVertical && pictureWidth > frameWidth - roomX);
     needVertical = needVertical || (needHorizontal && pictureHeight > frameHeight - roomY);
-    if (needVertical) frImage.setWidth(frImage.width() - roomX);
-    if (needHorizontal) frImage.setHeight(frImage.height() - roomY);
     // The ranges run over what the frame shows beside the bars, so the
     // picture's last rows and columns can always be brought into view.
-    const int32_t shownWidth = frImage.width();
-    const int32_t shownHeight = frImage.height();
+    const int32_t shownWidth = frameWidth - (needVertical ? roomX : 0);
+    const int32_t shownHeight = frameHeight - (needHorizontal ? roomY : 0);
+    frImage.move(frImage.left(), frImage.top(), shownWidth, shownHeight);
 
     if (needHorizontal) {
         scroll_h.setLeft(frImage.left());

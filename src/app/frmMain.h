@@ -4,16 +4,16 @@
 // check, view/ for the layout and scrolling, ...); this header lists them all.
 
 #include <array>
-#include <memory>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "about/frmAbout.h"
-#include "nav/folder_scan.h"
 #include "assoc/frmSetting.h"
 #include "base/app_error.h"
+#include "nav/folder_scan.h"
 #include "platform/background_decode.h"
 #include "platform/platform.h"
 #include "ui/file_list_box.h"

@@ -69,9 +69,9 @@ void frmMain::startFolderScan(const std::string& folder) {
     if (!platform_.files.anyEntry(folder)) return;
     platform::WindowHook& hook = platform_.windowHook;
     const uintptr_t window = nativeHandle();
-    folderScan_ = std::make_unique<nav::FolderScan>(
-        folder, file_currDir.items(),
-        [&hook, window] { hook.postMessage(window, platform::window_message::folderScanned); });
+    folderScan_ = std::make_unique<nav::FolderScan>(folder, file_currDir.items(), [&hook, window] {
+        hook.postMessage(window, platform::window_message::folderScanned);
+    });
 }
 
 void frmMain::folderScanned() {

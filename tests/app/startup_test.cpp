@@ -10,8 +10,8 @@
 #include "app/frmMain.h"
 #include "settings/mdlINI.h"
 #include "support/fake_platform.h"
-#include "support/viewer_threads.h"
 #include "support/page_files.h"
+#include "support/viewer_threads.h"
 #include "ui/headless.h"
 
 namespace {

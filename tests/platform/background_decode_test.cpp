@@ -82,7 +82,8 @@ TEST_P(HandOverTest, EveryRowReadIsFinishedAndWhatCouldNotBeDecodedIsGrey) {
             const uint32_t* row = picture->row(y);
             if (greyRows == 0 && isExpectedRow(*picture, y)) {
                 ++decodedRows;
-            } else if (std::all_of(row, row + width, [](uint32_t p) { return p == missingPixel; })) {
+            } else if (std::all_of(row, row + width,
+                                   [](uint32_t p) { return p == missingPixel; })) {
                 ++greyRows;
             } else {
                 FAIL() << "row " << y << " is neither as decoded nor grey";

@@ -471,7 +471,7 @@ awk -v scan="$scan_ms" -v copies="$(field scan_copies_ms "$parts")" -v many="${m
     -v small="$small_ms" 'BEGIN {
     printf "200-page folder: start %.1f ms, %.1f ms more than the small folder; the scan, on a thread of its own after the page is shown, %.1f ms\n",
            many, many - small, scan
-    printf "  (copying every entry to the temporary folder, as the scan does, takes %.1f ms of it on its own)\n",
+    printf "  (copying every entry to the temporary folder, as an earlier scan did, would take %.1f ms of it on its own)\n",
            copies }'
 awk -v long="${mid_ms[huge_long]}" -v short="${mid_ms[huge_short]}" -v small="$small_ms" \
     -v n="$huge_count" 'BEGIN {

@@ -15,11 +15,11 @@
 // (GetUpdateRect). The viewer decodes the picture's first screen and sets the
 // caption in its load, before it shows the window, so a shown window naming
 // FILE already holds the rows it shows first; an empty update region then
-// means its first WM_PAINTs have run. The peak memory of the process (GetProcessMemoryInfo on
-// its handle: peak working set and peak pagefile usage) is read before the
-// window is closed with WM_CLOSE, once it has stopped growing (the picture's
-// lower rows are decoded after the first screen is painted); the process must
-// then end by itself.
+// means its first WM_PAINTs have run. The peak memory of the process
+// (GetProcessMemoryInfo on its handle: peak working set and peak pagefile
+// usage) is read before the window is closed with WM_CLOSE, once it has
+// stopped growing (the picture's lower rows are decoded after the first screen
+// is painted); the process must then end by itself.
 // Prints one line of key=value figures.
 //
 // verify: a start as above, but by the poll alone (no WaitForInputIdle), and
@@ -33,15 +33,15 @@
 // parts, step and bottom run the real main window in this process, made as
 // the program's entry makes it. parts times, ROUNDS times each, the pieces of
 // a start with FILE: its tag check, scanFolder on its folder (and, beside it,
-// the file copies that scan makes), opening it (decode and layout) and the
-// paint. step, loaded with FILE as its command line, clicks the next-picture
-// button STEPS times, each timed from the click until the window has painted,
-// and decodes each picture (and lists the folder) once more on its own, to
-// tell their share.
+// the file copies an earlier scan made), opening it (first screen and layout)
+// and the paint. step, loaded with FILE as its command line, clicks the
+// next-picture button STEPS times, each timed from the click until the window
+// has painted, and decodes each whole picture (and lists the folder) once more
+// on its own, for comparison.
 // bottom, loaded the same way, clicks the to-the-end button once, times it
 // until the window has painted the picture's end (its rows arrive from the
-// decoding thread), and checks that the vertical bar is at its maximum, that the
-// picture's bottom is where the layout puts it, and that the frame's lowest
+// decoding thread), and checks that the vertical bar is at its maximum, that
+// the picture's bottom is where the layout puts it, and that the frame's lowest
 // row shows the picture row it should (its pixels read back from the window).
 
 #include <windows.h>
@@ -322,7 +322,8 @@ private:
 };
 
 // What the scan spends on copying alone: every entry of the listing copied
-// once to a file in the temporary folder, as the scan does with long paths.
+// once to a file in the temporary folder, as an earlier scan did with long
+// paths; kept to show what reading files where they lie saves.
 double copyEveryEntryMs(platform::Platform& platform, const frmMain& form) {
     const std::string copy = platform.files.tempFolder() + "\\bench-startup-copy.jpg";
     const auto start = Clock::now();
@@ -337,7 +338,7 @@ double copyEveryEntryMs(platform::Platform& platform, const frmMain& form) {
 
 // The pieces of a start with `file`, each timed on its own: the tag check of
 // the file, the scan of its folder, the opening (decode and layout) and the
-// paint; and, for comparison, the copies the scan makes. The window is shown,
+// paint; and, for comparison, the copies an earlier scan made. The window is shown,
 // empty, before the first round.
 int runParts(const std::string& file, int rounds) {
     InProcessViewer viewer("");

@@ -17,7 +17,8 @@ namespace base {
 class BackgroundPrefault {
 public:
     // Starts touching [begin, begin + bytes). When no thread can be started
-    // (none left, or no memory for one), nothing is done: the decoder then takes the faults itself.
+    // (none left, or no memory for one), nothing is done: the decoder then
+    // takes the faults itself.
     BackgroundPrefault(void* begin, size_t bytes) noexcept;
     BackgroundPrefault(const BackgroundPrefault&) = delete;
     BackgroundPrefault& operator=(const BackgroundPrefault&) = delete;

@@ -18,9 +18,9 @@ namespace nav {
 
 class FolderScan {
 public:
-    // Reads the tags of each of `names` in `folder` (a path without the
-    // trailing backslash). A file that cannot be read is no page image. When
-    // no thread can be started, scans here.
+    // Reads the tags of each of `names` in `folder`, joined to it with a
+    // backslash. A file that cannot be read is no page image. When no thread
+    // can be started, scans here.
     FolderScan(std::string folder, std::vector<std::string> names, std::function<void()> done);
     // Stops after the file it is reading, and waits for it.
     ~FolderScan();

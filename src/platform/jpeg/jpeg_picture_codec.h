@@ -44,9 +44,6 @@ public:
     // it is read to its end, so a damaged one throws here.
     PartlyDecoded decodeTop(std::string_view path, int32_t rows) override;
 
-    // The memory the codec keeps for its next large picture.
-    base::PixelStore& pixelStore() noexcept { return *pixelStore_; }
-
 private:
     std::shared_ptr<base::Bitmap> newBitmap(PictureSize size);
 

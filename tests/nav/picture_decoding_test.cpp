@@ -13,6 +13,7 @@
 #include "app/frmMain.h"
 #include "support/fake_platform.h"
 #include "support/page_files.h"
+#include "support/viewer_threads.h"
 #include "ui/headless.h"
 #include "ui/screen.h"
 
@@ -113,12 +114,8 @@ TEST_F(PictureDecodingTest, DamageBelowTheFirstScreenIsReportedWithThePageLeftOn
     const std::string cut = files.truncatedPage("cut.jpg", 64, 4000);
     startWith(cut, fake.platform);
     ASSERT_TRUE(form().pictureLoaded());
-    // The window's message loop: the decoder's word arrives as posted messages.
-    while (form().pictureDecoding()) {
-        fake.windowHook.deliverPosted();
-        std::this_thread::yield();
-    }
-    fake.windowHook.deliverPosted();
+    // The decoder's word arrives as posted messages.
+    testsupport::settle(form(), fake.windowHook);
 
     ASSERT_EQ(fake.dialogs.shown.size(), 1u);
     EXPECT_EQ(fake.dialogs.shown[0].text,

@@ -28,15 +28,14 @@ public:
         posted_.push_back(message);
     }
     // Hands every message posted so far to the handler, as the window's
-    // message loop would; returns how many there were.
-    size_t deliverPosted() {
+    // message loop would.
+    void deliverPosted() {
         std::vector<uint32_t> messages;
         {
             const std::lock_guard lock(postedMutex_);
             messages.swap(posted_);
         }
         for (const uint32_t message : messages) send(message, 0);
-        return messages.size();
     }
 
     bool hooked() const noexcept { return handler_ != nullptr; }

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -251,7 +252,10 @@ private:
     int32_t firstScreenRows() const;
     // Decodes the rest of a picture just shown, and lets the decode of the
     // one before it go.
-    void decodeRest(platform::PartlyDecoded top, const std::string& path);
+    void startDecodingRest(platform::PartlyDecoded top, const std::string& path);
+    // What the viewer's threads call to say they have news: `message` posted
+    // to this window, safe on any thread.
+    std::function<void()> postingToWindow(uint32_t message);
     // Shows the normal and hover looks of the go button as told.
     void showGoLook(bool normal, bool hover);
     // Scrolls for a wheel turn of `delta` (120 a notch, positive away from

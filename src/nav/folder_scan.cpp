@@ -27,7 +27,7 @@ void FolderScan::scan() noexcept {
     for (const std::string& name : names_) {
         if (stopping_.load(std::memory_order_relaxed)) return;
         try {
-            if (tags::isTagMarker(tags::readPageRecord(folder_ + "\\" + name).marker)) {
+            if (tags::isPageImage(folder_ + "\\" + name)) {
                 pageImages_.push_back(name);
             }
         } catch (const std::exception&) {

@@ -47,7 +47,7 @@ bool frmMain::openPicture(const std::string& path, Listing listing) {
     imgDisplay.setTop(0);
     // A new file always starts at its original size.
     showPicture(top.bitmap);
-    decodeRest(std::move(top), path);
+    startDecodingRest(std::move(top), path);
     imgShrink.setTag("0");
     return true;
 }

@@ -11,16 +11,20 @@ int32_t frmMain::firstScreenRows() const {
     return std::max(frImage.height(), int32_t{1});
 }
 
-void frmMain::decodeRest(platform::PartlyDecoded top, const std::string& path) {
+std::function<void()> frmMain::postingToWindow(uint32_t message) {
+    platform::WindowHook& hook = platform_.windowHook;
+    const uintptr_t window = nativeHandle();
+    return [&hook, window, message] { hook.postMessage(window, message); };
+}
+
+void frmMain::startDecodingRest(platform::PartlyDecoded top, const std::string& path) {
     decoding_.reset();
     rowsShown_ = top.bitmap->rowsReady();
     if (!top.rest) return;
     decodingPath_ = path;
-    platform::WindowHook& hook = platform_.windowHook;
-    const uintptr_t window = nativeHandle();
     decoding_ = std::make_unique<platform::BackgroundDecode>(
         std::move(top.bitmap), std::move(top.rest),
-        [&hook, window] { hook.postMessage(window, platform::window_message::pictureRows); });
+        postingToWindow(platform::window_message::pictureRows));
 }
 
 void frmMain::pictureRowsArrived() {

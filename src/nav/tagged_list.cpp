@@ -49,7 +49,7 @@ int16_t frmMain::scanFolder(const std::string& folder, ScanFailures failures) {
         try {
             std::string path = folder;
             path.append("\\").append(name);
-            if (tags::isTagMarker(tags::readPageRecord(path).marker)) {
+            if (tags::isPageImage(path)) {
                 // The count is 16-bit: the 32768th page image raises overflow
                 // (6), a failing entry like any other.
                 count = base::roundTo<int16_t>(count + 1);
@@ -67,11 +67,8 @@ void frmMain::startFolderScan(const std::string& folder) {
     lstFile.clear();
     taggedCount_ = 0;
     if (!platform_.files.anyEntry(folder)) return;
-    platform::WindowHook& hook = platform_.windowHook;
-    const uintptr_t window = nativeHandle();
-    folderScan_ = std::make_unique<nav::FolderScan>(folder, file_currDir.items(), [&hook, window] {
-        hook.postMessage(window, platform::window_message::folderScanned);
-    });
+    folderScan_ = std::make_unique<nav::FolderScan>(
+        folder, file_currDir.items(), postingToWindow(platform::window_message::folderScanned));
 }
 
 void frmMain::folderScanned() {

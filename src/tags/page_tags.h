@@ -25,6 +25,9 @@ PageRecord readPageRecord(std::string_view path);
 // Compared exactly: no trimming, letter case matters, nothing before or after.
 inline bool isTagMarker(std::string_view marker) { return marker == tagMarker; }
 
+// Whether the file at `path` carries the marker; raises as readPageRecord.
+inline bool isPageImage(std::string_view path) { return isTagMarker(readPageRecord(path).marker); }
+
 // The one-line description of a check kept in the last-run record.
 inline std::string tagSummary(const PageRecord& record) {
     return "By-Line:" + record.title + "# By-Title:" + record.marker + "# Source:" + record.address;

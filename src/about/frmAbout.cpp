@@ -78,6 +78,7 @@ void frmAbout::wireEvents() {
     cmdOK.Click = [this] { cmdOK_Click(); };
     KeyDown = [this](int keyCode, int shift) {
         Form_KeyDown(base::roundTo<int16_t>(keyCode), base::roundTo<int16_t>(shift));
+        return false;
     };
 }
 

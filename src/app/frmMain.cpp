@@ -163,7 +163,7 @@ void frmMain::wireEvents() {
     // Key codes and shift states fit 16 bits; a value that did not would be
     // the backend's fault, and raises.
     KeyDown = [this](int keyCode, int shift) {
-        Form_KeyDown(base::roundTo<int16_t>(keyCode), base::roundTo<int16_t>(shift));
+        return Form_KeyDown(base::roundTo<int16_t>(keyCode), base::roundTo<int16_t>(shift));
     };
     KeyUp = [this](int keyCode, int shift) {
         Form_KeyUp(base::roundTo<int16_t>(keyCode), base::roundTo<int16_t>(shift));
@@ -174,6 +174,7 @@ void frmMain::wireEvents() {
         imgGo[i].MouseDown = [this, index](const ui::MouseArgs& a) { imgGo_MouseDown(index, a); };
         imgGo[i].MouseUp = [this, index](const ui::MouseArgs& a) { imgGo_MouseUp(index, a); };
     }
+    Deactivate = [this] { Form_Deactivate(); };
     MouseMove = [this](const ui::MouseArgs& args) { Form_MouseMove(args); };
     frImage.MouseMove = [this](const ui::MouseArgs& args) { frImage_MouseMove(args); };
     frAddress.MouseMove = [this](const ui::MouseArgs& args) { frAddress_MouseMove(args); };

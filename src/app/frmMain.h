@@ -143,8 +143,12 @@ public:
 
     // Keyboard (input/keyboard.cpp): key code and shift state (1 Shift, 2 Ctrl,
     // 4 Alt, added up). Movement keys first, then the Alt commands.
-    void Form_KeyDown(int16_t keyCode, int16_t shift);
+    // True when the key ran an Alt command: it goes no further.
+    bool Form_KeyDown(int16_t keyCode, int16_t shift);
     void Form_KeyUp(int16_t keyCode, int16_t shift);
+    // The window lost activation or the keyboard focus: a Shift let go
+    // elsewhere never reaches it, so the Shift+Click gesture ends here.
+    void Form_Deactivate();
 
     // The system menu and the window hook (input/system_menu.cpp).
     // Appends the viewer's commands to the window's system menu.
@@ -271,6 +275,7 @@ private:
     const std::string commandLine_;
 
     // Main-window state shared by the rooms.
+    bool windowPrepared_ = false;
     bool addressBarShown_ = true;
     bool pictureLoaded_ = false;
     int32_t pictureWidth_ = 0;

@@ -100,6 +100,7 @@ bool frmMain::handOff(const std::string& path) {
 }
 
 void frmMain::prepareWindow() {
+    windowPrepared_ = true;
     setShowInTaskbar(true);
     const std::string stored = mdlINI::getSetting(platform_.registry, "", addressBarKey);
     addressBarShown_ = stored.empty() || base::leadingNumber(stored) != 0;
@@ -118,7 +119,11 @@ void frmMain::Form_Unload() {
         platform_.windowHook.unhookWindow(nativeHandle());
         windowHooked_ = false;
     }
-    mdlINI::saveSetting(platform_.registry, "", addressBarKey, addressBarShown_ ? "1" : "0");
+    // Only a run that read the stored choice can have changed it: a plain
+    // photo handed off unseen leaves it as it was.
+    if (windowPrepared_) {
+        mdlINI::saveSetting(platform_.registry, "", addressBarKey, addressBarShown_ ? "1" : "0");
+    }
     // The settings dialog goes with the main window.
     settings_.close();
 }

@@ -32,7 +32,7 @@ constexpr int16_t s = 83;
 
 }  // namespace
 
-void frmMain::Form_KeyDown(int16_t keyCode, int16_t shift) {
+bool frmMain::Form_KeyDown(int16_t keyCode, int16_t shift) {
     // Shift alone begins the Shift+Click gesture on the picture.
     if (shift == shiftAlone) shiftDown_ = true;
 
@@ -66,28 +66,28 @@ void frmMain::Form_KeyDown(int16_t keyCode, int16_t shift) {
     }
 
     // The commands: with Alt alone, after any movement.
-    if (shift != altAlone) return;
+    if (shift != altAlone) return false;
     switch (keyCode) {
         case key::o:
             browseJPEG();
-            break;
+            return true;
         case key::a:
             toggleAddressBar();
-            break;
+            return true;
         case key::b:
             showAbout();
-            break;
+            return true;
         case key::h:
             openHelp();
-            break;
+            return true;
         case key::p:
             printPicture();
-            break;
+            return true;
         case key::s:
             showSettings();
-            break;
+            return true;
         default:
-            break;
+            return false;
     }
 }
 
@@ -100,5 +100,12 @@ void frmMain::Form_KeyUp(int16_t /*keyCode*/, int16_t shift) {
         addressClickPending_ = false;
     }
     shiftDown_ = false;
+    ui::screen().setMousePointer(ui::Pointer::normal);
+}
+
+void frmMain::Form_Deactivate() {
+    if (!shiftDown_ && !addressClickPending_) return;  // the pointer may be another's
+    shiftDown_ = false;
+    addressClickPending_ = false;
     ui::screen().setMousePointer(ui::Pointer::normal);
 }

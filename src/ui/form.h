@@ -90,8 +90,13 @@ public:
     void modifySystemMenuItem(int commandId, MenuItem item);
 
     // Key events with the key code and the shift state, and the resize event.
-    std::function<void(int keyCode, int shift)> KeyDown;
+    // KeyDown answers whether the key ran a command: such a key goes no
+    // further (no menu-key handling, which beeps at a letter it lacks).
+    std::function<bool(int keyCode, int shift)> KeyDown;
     std::function<void(int keyCode, int shift)> KeyUp;
+    // The window lost activation or the keyboard focus to another window:
+    // keys let go there never reach this one.
+    std::function<void()> Deactivate;
     std::function<void()> Resize;
     // The window's DPI changed (it was made on a screen of another DPI, or
     // moved to one): what is placed in pixels is placed anew.

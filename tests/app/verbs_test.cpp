@@ -78,10 +78,11 @@ TEST_F(VerbsTest, PlainJpegGoesToThePreviousHandlerUnseen) {
 
     EXPECT_EQ(load("\"" + photo + "\""), frmMain::LoadOutcome::unloaded);
     ASSERT_EQ(fake.shell.startedProcesses.size(), 1u);
-    // The executable loses its quotes; the process start finds it by its blank-separated prefixes.
+    // The saved command as it stands, its %1 replaced by the path.
     EXPECT_EQ(fake.shell.startedProcesses[0], "\"C:\\Photos\\photos.exe\" \"" + photo + "\"");
     EXPECT_FALSE(viewer->pictureLoaded());
-    EXPECT_EQ(mdlINI::getSetting(fake.registry, "", "ADDRESS_BAR"), "1");
+    // A run that never showed its window keeps the user's choice of the address bar.
+    EXPECT_EQ(mdlINI::getSetting(fake.registry, "", "ADDRESS_BAR"), "0");
 }
 
 TEST_F(VerbsTest, PageImageIsNeverHandedOff) {

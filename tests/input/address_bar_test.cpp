@@ -127,6 +127,20 @@ TEST_F(AddressBarTest, ShiftClickOnThePictureOpensTheAddressWhenShiftIsLetGo) {
     EXPECT_EQ(ui::screen().mousePointer(), ui::Pointer::normal);
 }
 
+TEST_F(AddressBarTest, ShiftLetGoInAnotherWindowEndsTheGesture) {
+    form.Form_KeyDown(shiftKey, 1);
+    form.imgDisplay.fireMouseMove({});
+    form.imgDisplay.click();
+    ASSERT_TRUE(form.addressClickPending());
+    form.Deactivate();
+    EXPECT_EQ(ui::screen().mousePointer(), ui::Pointer::normal);
+    // Back in the window: a plain click shrinks, a key-up opens nothing.
+    form.imgDisplay.click();
+    EXPECT_EQ(form.imgShrink.tag(), "1");
+    form.Form_KeyUp(shiftKey, 0);
+    EXPECT_EQ(opened(), 0u);
+}
+
 TEST_F(AddressBarTest, TheGestureOpensNothingWithoutAClickOrAnAddress) {
     struct Case {
         const char* what;

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -454,6 +456,7 @@ TEST_F(Win32Backend, TheFormGetsEveryKeyWhicheverWindowWasClicked) {
     std::vector<std::string> keys;
     form.KeyDown = [&](int code, int shift) {
         keys.push_back("down " + std::to_string(code) + " " + std::to_string(shift));
+        return false;
     };
     form.KeyUp = [&](int code, int shift) {
         keys.push_back("up " + std::to_string(code) + " " + std::to_string(shift));
@@ -484,6 +487,43 @@ TEST_F(Win32Backend, TheFormGetsEveryKeyWhicheverWindowWasClicked) {
               (std::vector<std::string>{
                   "down " + std::to_string(VK_DOWN) + " 0", "up " + std::to_string(VK_NEXT) + " 0",
                   "down " + std::to_string(VK_HOME) + " 3", "down " + std::to_string('X') + " 4"}));
+}
+
+// Counts the menu-key commands that Windows' default handling makes of Alt keys.
+LRESULT CALLBACK countMenuKeys(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                               UINT_PTR /*id*/, DWORD_PTR counter) {
+    if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_KEYMENU) {
+        ++*reinterpret_cast<int*>(counter);
+        return 0;
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+TEST_F(Win32Backend, AnAltKeyThatRanACommandGoesNoFurtherAndAnotherWindowTakingTheFocusIsTold) {
+    const HWND top = windowOf(form);
+    int menuKeys = 0;
+    ASSERT_TRUE(SetWindowSubclass(top, countMenuKeys, 1, reinterpret_cast<DWORD_PTR>(&menuKeys)));
+    form.KeyDown = [](int code, int) { return code == 'B'; };
+    constexpr LPARAM withAlt = LPARAM{1} << 29;
+    for (const WPARAM key : {WPARAM{'B'}, WPARAM{'Q'}}) {
+        SendMessageW(top, WM_SYSKEYDOWN, key, withAlt);
+        SendMessageW(top, WM_SYSCHAR, key | 0x20, withAlt);
+    }
+    EXPECT_EQ(menuKeys, 1) << "only the key that ran no command reaches the menu";
+    RemoveWindowSubclass(top, countMenuKeys, 1);
+
+    int deactivations = 0;
+    form.Deactivate = [&] { ++deactivations; };
+    SetFocus(windowOf(form.barBox));  // a child of ours: the form takes it back
+    EXPECT_EQ(deactivations, 0);
+    const HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
+                                       nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(other, nullptr);
+    SetActiveWindow(other);
+    SetFocus(other);
+    pumpMessages(form);
+    EXPECT_GE(deactivations, 1);
+    DestroyWindow(other);
 }
 
 TEST_F(Win32Backend, TooltipsCoverTheControlsThatHaveOneAndFollowThem) {

@@ -196,14 +196,18 @@ void FormWindow::unloadOnce() {
     if (const auto closing = std::exchange(closing_, nullptr)) closing();
 }
 
-void FormWindow::onKey(UINT message, WPARAM wParam, LPARAM lParam) {
+bool FormWindow::onKey(UINT message, WPARAM wParam, LPARAM lParam) {
     const auto keyCode = static_cast<int>(wParam);
     const int shift = keyShiftState(message, lParam);
     if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN) {
-        if (form_.KeyDown) form_.KeyDown(keyCode, shift);
-    } else if (form_.KeyUp) {
-        form_.KeyUp(keyCode, shift);
+        return form_.KeyDown && form_.KeyDown(keyCode, shift);
     }
+    if (form_.KeyUp) form_.KeyUp(keyCode, shift);
+    return false;
+}
+
+void FormWindow::deactivated() {
+    if (form_.Deactivate) form_.Deactivate();
 }
 
 LRESULT FormWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -216,10 +220,28 @@ LRESULT FormWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             onKey(message, wParam, lParam);
             return 0;
         case WM_SYSKEYDOWN:
+            // A key that ran a command is done, and so is the menu character
+            // it makes; Alt+F4 and the system menu keep working.
+            sysCharTaken_ = onKey(message, wParam, lParam);
+            return sysCharTaken_ ? 0 : defaultHandling(message, wParam, lParam);
         case WM_SYSKEYUP:
-            // Alt+F4 and the system menu keep working.
             onKey(message, wParam, lParam);
             return defaultHandling(message, wParam, lParam);
+        case WM_SYSCHAR:
+            if (std::exchange(sysCharTaken_, false)) return 0;
+            return defaultHandling(message, wParam, lParam);
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) == WA_INACTIVE) deactivated();
+            return defaultHandling(message, wParam, lParam);
+        case WM_KILLFOCUS: {
+            // The form hands the focus to its children and takes it back;
+            // only a window of another's takes it away.
+            const auto next = reinterpret_cast<HWND>(wParam);
+            if (next != hwnd() && (next == nullptr || IsChild(hwnd(), next) == FALSE)) {
+                deactivated();
+            }
+            return ContainerWindow::handleMessage(message, wParam, lParam);
+        }
         case WM_CLOSE:
             unloadOnce();
             return defaultHandling(message, wParam, lParam);

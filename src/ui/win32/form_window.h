@@ -61,7 +61,9 @@ private:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void paintBackground(HDC dc, const RECT& area) override;
     void reportSize();
-    void onKey(UINT message, WPARAM wParam, LPARAM lParam);
+    // True when KeyDown ran a command with the key.
+    bool onKey(UINT message, WPARAM wParam, LPARAM lParam);
+    void deactivated();
     void unloadOnce();
     // The window's DPI changed (WM_DPICHANGED).
     void rescale(int dpiX, int dpiY, const RECT& suggested);
@@ -70,6 +72,7 @@ private:
     const bool mainWindow_;
     std::function<void()> closing_;
     bool controlsAttached_ = false;
+    bool sysCharTaken_ = false;  // the Alt key just handled makes a WM_SYSCHAR to drop
     SystemWindow taskbarOwner_;  // the hidden owner while the form is out of the taskbar
 };
 

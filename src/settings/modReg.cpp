@@ -32,8 +32,8 @@ std::string queryRegString(Registry& registry, RegKey root, std::string_view sub
     }
     buffer.resize(std::min<size_t>(read, buffer.size()));
 
-    // Other programs store a terminating NUL, this program does not: take the
-    // text up to the first NUL, or all of it when there is none.
+    // Values carry a terminating NUL, except what earlier versions of this
+    // program wrote: take the text up to the first NUL, or all of it.
     const auto nul = std::find(buffer.begin(), buffer.end(), uint8_t{0});
     return std::string(buffer.begin(), nul);
 }
@@ -42,9 +42,13 @@ void setRegString(Registry& registry, RegKey root, std::string_view subKey,
                   std::string_view valueName, std::string_view value) {
     ScopedRegKey key(registry);
     registry.createKey(root, subKey, key.out());
+    // With its terminating NUL, as other programs expect to read it (an empty
+    // value is then one NUL, never zero bytes).
+    std::string terminated(value);
+    terminated.push_back('\0');
     registry.setValue(key.get(), valueName, platform::kRegSz,
-                      reinterpret_cast<const uint8_t*>(value.data()),
-                      static_cast<uint32_t>(value.size()));
+                      reinterpret_cast<const uint8_t*>(terminated.data()),
+                      static_cast<uint32_t>(terminated.size()));
 }
 
 void deleteRegKey(Registry& registry, RegKey root, std::string_view subKey) {

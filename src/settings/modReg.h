@@ -17,7 +17,7 @@ std::string queryRegString(platform::Registry& registry, platform::RegKey root,
                            std::string_view subKey, std::string_view valueName);
 
 // Creates root\subKey with every missing level and stores `value` as REG_SZ,
-// exactly its bytes, without a terminating NUL.
+// its bytes and a terminating NUL.
 void setRegString(platform::Registry& registry, platform::RegKey root, std::string_view subKey,
                   std::string_view valueName, std::string_view value);
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 
 #include "app/frmMain.h"
@@ -37,7 +38,10 @@ protected:
     }
     std::string modRegDefault(platform::RegKey root, const std::string& key) {
         const auto value = fake.registry.value(root, key, "");
-        return value ? std::string(value->data.begin(), value->data.end()) : "<none>";
+        // As stored, up to its terminating NUL.
+        return value ? std::string(value->data.begin(),
+                                   std::find(value->data.begin(), value->data.end(), 0))
+                     : "<none>";
     }
 
     testsupport::FakePlatform fake;

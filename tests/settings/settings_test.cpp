@@ -45,7 +45,8 @@ TEST_F(SettingsTest, UserSettingsComeFirstThenTheMachinesAndAreWrittenPerUserOnl
     EXPECT_EQ(mdlINI::getSetting(registry, "Print", "orientation"), "2");
     EXPECT_EQ(mdlINI::getSetting(registry, "Print", "color"), "2");
     EXPECT_EQ(modReg::queryRegString(registry, kLocalMachine, machineKey, "ADDRESS_BAR"), "0");
-    EXPECT_EQ(registry.value(kCurrentUser, userKey, "ADDRESS_BAR")->data, bytesOf("1"));
+    EXPECT_EQ(registry.value(kCurrentUser, userKey, "ADDRESS_BAR")->data,
+              (std::vector<uint8_t>{'1', 0}));
 
     // The handlers' record is the machine's alone: a per-user value never stands in for it.
     registry.setMachineReadOnly(false);
@@ -56,14 +57,14 @@ TEST_F(SettingsTest, UserSettingsComeFirstThenTheMachinesAndAreWrittenPerUserOnl
     EXPECT_FALSE(registry.keyExists(kCurrentUser, "Software\\tessmire\\JPEG_HKROOT"));
 }
 
-TEST_F(SettingsTest, SaveInTheBaseSectionCreatesTheProductKeyAndStoresTextWithoutNul) {
+TEST_F(SettingsTest, SaveInTheBaseSectionCreatesTheProductKeyAndStoresTextWithItsNul) {
     ASSERT_FALSE(registry.keyExists(kCurrentUser, userKey));
     mdlINI::saveSetting(registry, "", "ADDRESS_BAR", "1");
 
     const auto stored = registry.value(kCurrentUser, userKey, "ADDRESS_BAR");
     ASSERT_TRUE(stored.has_value());
     EXPECT_EQ(stored->type, platform::kRegSz);
-    EXPECT_EQ(stored->data, bytesOf("1"));
+    EXPECT_EQ(stored->data, (std::vector<uint8_t>{'1', 0}));
     EXPECT_EQ(mdlINI::getSetting(registry, "", "ADDRESS_BAR"), "1");
 }
 
@@ -73,9 +74,9 @@ TEST_F(SettingsTest, SavedValuesReadBackIdentically) {
     for (const std::string& value : values) {
         mdlINI::saveSetting(registry, "Last Execute", "Tag", value);
         EXPECT_EQ(mdlINI::getSetting(registry, "Last Execute", "Tag"), value);
-        // Multi-byte text is stored whole: its byte length, not its character count.
+        // Multi-byte text is stored whole, and never as zero bytes.
         EXPECT_EQ(registry.value(kCurrentUser, "Software\\tessmire\\Last Execute", "Tag")->data,
-                  bytesOf(value));
+                  bytesOf(value + '\0'));
     }
 }
 
@@ -89,9 +90,12 @@ TEST_F(SettingsTest, KeyAndSectionNamesIgnoreLetterCase) {
 TEST_F(SettingsTest, TextWrittenByOthersIsCutAtItsFirstNul) {
     const std::string path = userKey;
     registry.putString(kCurrentUser, path, "withNul", "abc", true);
+    registry.putString(kCurrentUser, path, "withoutNul", "abc",
+                       false);  // as earlier versions wrote
     registry.putValue(kCurrentUser, path, "embedded", platform::kRegSz, {'a', 'b', 0, 'c', 'd', 0});
     registry.putValue(kCurrentUser, path, "onlyNul", platform::kRegSz, {0});
     EXPECT_EQ(mdlINI::getSetting(registry, "", "withNul"), "abc");
+    EXPECT_EQ(mdlINI::getSetting(registry, "", "withoutNul"), "abc");
     EXPECT_EQ(mdlINI::getSetting(registry, "", "embedded"), "ab");
     EXPECT_EQ(mdlINI::getSetting(registry, "", "onlyNul"), "");
 }

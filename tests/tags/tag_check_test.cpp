@@ -130,7 +130,7 @@ TEST_F(TagCheckTest, OnlyTheExactMarkerMakesAPageImage) {
         EXPECT_FALSE(form.isContainIPTC(path)) << '"' << marker << '"';
         // Compared as stored: reading the record back would stop at an embedded NUL.
         const std::string expected =
-            "IPTC:IPTC not found |Tag:By-Line:t# By-Title:" + marker + "# Source:a";
+            "IPTC:IPTC not found |Tag:By-Line:t# By-Title:" + marker + "# Source:a" + '\0';
         EXPECT_EQ(fake.registry
                       .value(platform::kCurrentUser, "Software\\tessmire\\Last Execute", "Error")
                       ->data,

@@ -120,7 +120,9 @@ TEST_F(Win32RegistryTest, OtherTypesAreReportedAsStored) {
 }
 
 TEST_F(Win32RegistryTest, NonAsciiTextIsStoredAsTheSameCharacters) {
-    const std::string cafe = "Caf\xC3\xA9";  // UTF-8
+    // "Café фото 日本": more than any one ANSI code page holds.
+    const std::string cafe =
+        "Caf\xC3\xA9 \xD1\x84\xD0\xBE\xD1\x82\xD0\xBE \xE6\x97\xA5\xE6\x9C\xAC";
     ASSERT_EQ(registry_.setValue(key_.get(),
                                  "Gr\xC3\xBC\xC3\x9F"
                                  "e",
@@ -136,12 +138,12 @@ TEST_F(Win32RegistryTest, NonAsciiTextIsStoredAsTheSameCharacters) {
 
     // Another program reading through the Unicode calls sees the same name and text.
     const win32::ScopedHkey direct = openDirectly();
-    wchar_t text[16] = {};
+    wchar_t text[32] = {};
     DWORD size = sizeof text;
     ASSERT_EQ(RegQueryValueExW(direct.get(), L"Gr\u00FC\u00DFe", nullptr, nullptr,
                                reinterpret_cast<BYTE*>(text), &size),
               ERROR_SUCCESS);
-    EXPECT_STREQ(text, L"Caf\u00E9");
+    EXPECT_STREQ(text, L"Caf\u00E9 \u0444\u043E\u0442\u043E \u65E5\u672C");
 }
 
 TEST_F(Win32RegistryTest, SizeIsCountedInTheBytesTheCallerReceives) {

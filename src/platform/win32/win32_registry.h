@@ -1,5 +1,6 @@
 #pragma once
-// The registry through advapi32's A calls (their Ex forms where a view is named).
+// The registry through advapi32's W calls (their Ex forms where a view is named):
+// names and text cross as UTF-16, so no character is lost to a code page.
 //
 // Keys: the three predefined RegKey values stand for HKEY_CLASSES_ROOT,
 // HKEY_CURRENT_USER and HKEY_LOCAL_MACHINE (sign-extended pointers on 64-bit
@@ -9,7 +10,7 @@
 // View: every key is opened in the 64-bit view, so the 32-bit build reads and
 // writes the same machine keys as the 64-bit one (HKEY_LOCAL_MACHINE\SOFTWARE
 // is redirected for 32-bit programs otherwise). Open and create ask for the
-// most access allowed, as RegOpenKeyA and RegCreateKeyA do.
+// most access allowed.
 //
 // Text: key paths, value names and the data of the text types (REG_SZ,
 // REG_EXPAND_SZ, REG_MULTI_SZ) are UTF-8 on this side and ANSI in the calls.

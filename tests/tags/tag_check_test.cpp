@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "app/frmMain.h"
+#include "net/mdlNet.h"
 #include "settings/mdlINI.h"
 #include "support/fake_platform.h"
 #include "support/iptc_jpeg.h"
@@ -81,6 +82,29 @@ TEST_F(TagCheckTest, PageImageShowsItsTitleAndTrimmedAddressAndLeavesNoRecord) {
               "By-Line:  Title  # By-Title:*+*+*# Source:  https://a.example/ ");
     EXPECT_FALSE(
         fake.registry.keyExists(platform::kCurrentUser, "Software\\tessmire\\Last Execute"));
+}
+
+// Controls that reverse how an address reads are shown as the browser gets them.
+TEST_F(TagCheckTest, AddressIsShownAndSentWithItsBidiControlsEncoded) {
+    const struct {
+        const char* address;
+        const char* shown;
+    } cases[] = {
+        {"https://ex.org/\u202Egpj.exe", "https://ex.org/%E2%80%AEgpj.exe"},
+        {"a\u061C\u200E\u200F\u202A\u202B\u202C\u202D\u2066\u2067\u2068\u2069b",
+         "a%D8%9C%E2%80%8E%E2%80%8F%E2%80%AA%E2%80%AB%E2%80%AC%E2%80%AD%E2%81%A6%E2%81%A7%E2%81%A8%"
+         "E2%81%A9b"},
+        {"https://ex.org/caf\u00E9\u200D\u2010\u202F\u2070\u061B",
+         "https://ex.org/caf\u00E9\u200D\u2010\u202F\u2070\u061B"},
+    };
+    mdlNet::browserPath = "C:\\web.exe";
+    for (const auto& c : cases) {
+        EXPECT_TRUE(form.isContainIPTC(fake.root.write("a.jpg", pageImage("t", c.address))));
+        EXPECT_EQ(form.lblAddress.caption(), c.shown);
+        EXPECT_TRUE(mdlNet::openBrowser(fake.files, fake.shell, c.address));
+        EXPECT_EQ(fake.shell.maximizedStarts.back().commandLine, std::string(" ") + c.shown);
+    }
+    mdlNet::browserPath.clear();
 }
 
 TEST_F(TagCheckTest, PathsOfEveryLengthAreReadWhereTheyLie) {

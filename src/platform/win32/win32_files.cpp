@@ -75,13 +75,13 @@ std::string Win32Files::createUnique(std::string_view folder, std::string_view s
     const std::string stem = "ts" + std::to_string(GetCurrentProcessId()) + "-";
     DWORD error = ERROR_FILE_EXISTS;
     for (int count = 1; count <= tries; ++count) {
-        const std::string name = stem + std::to_string(count) + std::string(suffix);
+        std::string name = stem + std::to_string(count) + std::string(suffix);
         const std::wstring path = wideFolder + win32::utf8ToWide(name);
         const win32::ScopedFileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr,
                                                        CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (file) return name;
         error = GetLastError();
-        // A folder of that name is refused as access denied.
+        // A folder of that name may be refused as access denied, not as existing.
         const bool taken = error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS ||
                            GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
         if (!taken) break;

@@ -3,12 +3,11 @@
 # the program that opens ".html" files (so it stands in for the browser):
 #  - the viewer on a page image whose address holds blanks, a tab, quotes and
 #    an option: a click on the go button starts the recorder with the address
-#    as one argument, and so does Shift+Click on the picture; a folder named
-#    "dummy.html" in the temporary folder is no hindrance;
+#    as one argument, and so does Shift+Click on the picture, with a folder
+#    "dummy.html" in the temporary folder;
 #  - with no ".html" handler at all the go button shows "Failed to open
 #    browser." and the viewer goes on stepping afterwards; the user's own
-#    "dummy.html" in the temporary folder is left as it was, and the browser
-#    search leaves no file behind;
+#    "dummy.html" there is left as it was, and no probe file is left behind;
 #  - the about box: its screenshot is saved, its link starts the recorder with
 #    the web site, and Enter closes it.
 #

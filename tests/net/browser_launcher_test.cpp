@@ -174,23 +174,19 @@ TEST_F(BrowserLauncherTest, TheAddressReachesTheBrowserAsExactlyOneArgument) {
 }
 
 TEST_F(BrowserLauncherTest, AnAddressLongerThanACommandLineHoldsIsRefused) {
-    const std::string browser = "C:\\Browsers\\web.exe";
-    // 32,767 UTF-16 units less the path, the blank before the address and the NUL.
-    const size_t room = 32767 - browser.size() - 2;
-    const struct {
-        std::string address;
-        bool opens;
-    } cases[] = {
+    shell.executableSearch = found("C:\\Browsers\\web.exe");
+    // 32,767 UTF-16 units less the path's 19, the blank before the address and the NUL.
+    const size_t room = 32767 - 19 - 2;
+    const std::pair<std::string, bool> cases[] = {
         {std::string(room, 'a'), true},
         {std::string(room + 1, 'a'), false},
         {"\u00E9" + std::string(room - 1, 'a'), true},       // one unit in two bytes
         {std::string(room - 1, 'a') + "\U0001F600", false},  // two units in four bytes
     };
-    shell.executableSearch = found(browser);
-    for (const auto& c : cases) {
+    for (const auto& [address, opens] : cases) {
         shell.maximizedStarts.clear();
-        EXPECT_EQ(open(c.address), c.opens) << c.address.size();
-        EXPECT_EQ(shell.maximizedStarts.size(), c.opens ? 1U : 0U);
+        EXPECT_EQ(open(address), opens) << address.size();
+        EXPECT_EQ(shell.maximizedStarts.size(), opens ? 1U : 0U);
     }
 }
 

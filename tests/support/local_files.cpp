@@ -114,7 +114,7 @@ void LocalFiles::createEmpty(std::string_view path) {
 std::string LocalFiles::createUnique(std::string_view folder, std::string_view suffix) {
     for (int count = 1; count <= 100; ++count) {
         std::string name = "probe-" + std::to_string(count) + std::string(suffix);
-        // "x": made new or not at all, as CREATE_NEW.
+        // "x" makes the file new or fails, as CREATE_NEW.
         if (std::FILE* file = std::fopen(normalise(std::string(folder) + name).c_str(), "wx")) {
             std::fclose(file);
             return name;

@@ -3,9 +3,11 @@
 # the program that opens ".html" files (so it stands in for the browser):
 #  - the viewer on a page image whose address holds blanks, a tab, quotes and
 #    an option: a click on the go button starts the recorder with the address
-#    as one argument, and so does Shift+Click on the picture;
+#    as one argument, and so does Shift+Click on the picture, with a folder
+#    "dummy.html" in the temporary folder;
 #  - with no ".html" handler at all the go button shows "Failed to open
-#    browser." and the viewer goes on stepping afterwards;
+#    browser." and the viewer goes on stepping afterwards; the user's own
+#    "dummy.html" there is left as it was, and no probe file is left behind;
 #  - the about box: its screenshot is saved, its link starts the recorder with
 #    the web site, and Enter closes it.
 #
@@ -55,6 +57,10 @@ html_opens_with_recorder() {
             /d "\"$(winpath "$recorder")\" \"%1\"" /f
 }
 html_opens_with_recorder || fail "could not register the recorder for .html"
+temp=$(winepath -u "$(wine cmd /c echo %TEMP% </dev/null 2>/dev/null | tr -d '\r')" 2>/dev/null)
+[[ -d "$temp" ]] || fail "no temporary folder in the prefix"
+rm -rf "$temp"/*.html
+mkdir "$temp/dummy.html"
 # The address bar shown, whatever an earlier run left.
 quiet wine reg add 'HKCU\Software\tessmire' /v ADDRESS_BAR /d 1 /f || fail "no settings key"
 
@@ -117,6 +123,8 @@ xd_viewer_pid=""
 
 # No handler for ".html" at all: the message, and a viewer that goes on.
 quiet wine reg delete 'HKCR\.html' /f || fail "could not remove the .html handler"
+rmdir "$temp/dummy.html"
+echo "the user's own" >"$temp/dummy.html"
 start_viewer
 click_go
 message=$(xd_wait_window "$xd_viewer_pid" "Failed to open browser." 15) || fail "no message box"
@@ -135,6 +143,9 @@ done
 [[ "$caption" == *"b-news.jpg    [2/2]"* ]] || fail "after the message, Next gave \"$caption\""
 echo "after the message: stepped to \"$caption\""
 [[ ! -e "$TS_RECORDER_OUT" ]] || fail "a browser was started without a handler"
+[[ "$(cat "$temp/dummy.html" 2>/dev/null)" == "the user's own" ]] || fail "dummy.html was changed"
+[[ "$(cd "$temp" && echo *.html)" == "dummy.html" ]] || fail "left behind: $(cd "$temp" && echo *.html)"
+echo "the user's dummy.html left as it was, no probe left behind"
 xd_close_window "$window" "$xd_viewer_pid" || fail "the viewer did not close cleanly"
 xd_viewer_pid=""
 

@@ -27,6 +27,12 @@ public:
     // Creates the empty file `path`, or empties it when it exists. Throws
     // base::AppError as copy does.
     virtual void createEmpty(std::string_view path) = 0;
+    // Creates an empty file of the process's own in `folder` (ending in a
+    // backslash), under a name no file or folder there has yet, ending in
+    // `suffix`; nothing that exists is opened or replaced, so two processes or
+    // two calls never get the same file. Returns the name, without the folder.
+    // Throws base::AppError as copy does when no file can be made there.
+    virtual std::string createUnique(std::string_view folder, std::string_view suffix) = 0;
     // The user's temporary folder as GetTempPath gives it (with its trailing
     // backslash), cut at the first NUL of a 260-character buffer.
     virtual std::string tempFolder() = 0;

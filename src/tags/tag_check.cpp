@@ -19,7 +19,8 @@ bool frmMain::isContainIPTC(const std::string& jpg_filepath) {
             logRun(commandLine_, "IPTC:IPTC not found |Tag:" + *summary);
         } else {
             lblTitle.setCaption(record.title);
-            lblAddress.setCaption(base::trimBlanks(record.address));
+            // Shown as it will be sent: no control may make it read as another.
+            lblAddress.setCaption(base::withBidiControlsEncoded(base::trimBlanks(record.address)));
         }
         lastTagSummary_ = *summary;
         return isPage;

@@ -2,6 +2,7 @@
 
 #include <fnmatch.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
@@ -108,6 +109,18 @@ void LocalFiles::createEmpty(std::string_view path) {
     }
     std::ofstream file(native, std::ios::binary | std::ios::trunc);
     if (!file) throw AppError(error_number::pathFileAccess, "Path/File access error");
+}
+
+std::string LocalFiles::createUnique(std::string_view folder, std::string_view suffix) {
+    for (int count = 1; count <= 100; ++count) {
+        std::string name = "probe-" + std::to_string(count) + std::string(suffix);
+        // "x" makes the file new or fails, as CREATE_NEW.
+        if (std::FILE* file = std::fopen(normalise(std::string(folder) + name).c_str(), "wx")) {
+            std::fclose(file);
+            return name;
+        }
+    }
+    throw AppError(error_number::pathNotFound, "Path not found");
 }
 
 std::string LocalFiles::fullPath(std::string_view path) {

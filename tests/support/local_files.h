@@ -24,6 +24,8 @@ public:
     void copy(std::string_view from, std::string_view to) override;
     void remove(std::string_view path) override;
     void createEmpty(std::string_view path) override;
+    // "probe-" + a try count + the suffix, the count raised while the name is taken.
+    std::string createUnique(std::string_view folder, std::string_view suffix) override;
     std::string tempFolder() override { return tempFolder_; }
     // A path starting with a separator is whole on Linux and is kept; any
     // other is joined to the current folder, "." and ".." resolved, with

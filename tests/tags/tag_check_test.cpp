@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "app/frmMain.h"
+#include "net/mdlNet.h"
 #include "settings/mdlINI.h"
 #include "support/fake_platform.h"
 #include "support/iptc_jpeg.h"
@@ -81,6 +82,26 @@ TEST_F(TagCheckTest, PageImageShowsItsTitleAndTrimmedAddressAndLeavesNoRecord) {
               "By-Line:  Title  # By-Title:*+*+*# Source:  https://a.example/ ");
     EXPECT_FALSE(
         fake.registry.keyExists(platform::kCurrentUser, "Software\\tessmire\\Last Execute"));
+}
+
+// Controls that reverse how an address reads are shown as the browser gets
+// them; their neighbours in the character set are kept.
+TEST_F(TagCheckTest, AddressIsShownAndSentWithItsBidiControlsEncoded) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"https://ex.org/\u202Egpj.exe", "https://ex.org/%E2%80%AEgpj.exe"},
+        {"\u061B\u061C\u200D\u200E\u200F\u2010\u2029\u202A\u202B\u202C\u202D"
+         "\u202F\u2065\u2066\u2067\u2068\u2069\u2070",
+         "\u061B%D8%9C\u200D%E2%80%8E%E2%80%8F\u2010\u2029%E2%80%AA%E2%80%AB%E2%80%AC"
+         "%E2%80%AD\u202F\u2065%E2%81%A6%E2%81%A7%E2%81%A8%E2%81%A9\u2070"},
+    };
+    mdlNet::browserPath = "C:\\web.exe";
+    for (const auto& [address, shown] : cases) {
+        EXPECT_TRUE(form.isContainIPTC(fake.root.write("a.jpg", pageImage("t", address))));
+        EXPECT_EQ(form.lblAddress.caption(), shown);
+        EXPECT_TRUE(mdlNet::openBrowser(fake.files, fake.shell, address));
+        EXPECT_EQ(fake.shell.maximizedStarts.back().commandLine, " " + shown);
+    }
+    mdlNet::browserPath.clear();
 }
 
 TEST_F(TagCheckTest, PathsOfEveryLengthAreReadWhereTheyLie) {

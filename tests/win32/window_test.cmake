@@ -21,7 +21,8 @@ set_tests_properties(stepping_end_to_end PROPERTIES TIMEOUT 180)
 
 # Following the page's address end to end on a private X display, with our recorder as the
 # ".html" handler: the go button and Shift+Click on a page whose address holds blanks, quotes and
-# an option; the message when no browser is known; the about box, its link and a screenshot
+# an option, with a folder named "dummy.html" in the temporary folder; the message when no browser
+# is known, the user's own "dummy.html" left as it was; the about box, its link and a screenshot
 # (<build>/artifacts/about.png).
 add_test(NAME browser_end_to_end
          COMMAND ${CMAKE_SOURCE_DIR}/scripts/e2e-browser.sh $<TARGET_FILE:tsviewer>

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <array>
+#include <string>
 #include <unordered_set>
 
 #include "platform/win32/file_error.h"
@@ -64,6 +65,28 @@ void Win32Files::createEmpty(std::string_view path) {
                                                    FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
                                                    FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) throwLastError();
+}
+
+std::string Win32Files::createUnique(std::string_view folder, std::string_view suffix) {
+    // The process id keeps viewers apart; a name already taken (a file or
+    // folder of the user's, or a probe left behind) moves on to the next count.
+    constexpr int tries = 100;
+    const std::wstring wideFolder = win32::utf8ToWide(folder);
+    const std::string stem = "ts" + std::to_string(GetCurrentProcessId()) + "-";
+    DWORD error = ERROR_FILE_EXISTS;
+    for (int count = 1; count <= tries; ++count) {
+        std::string name = stem + std::to_string(count) + std::string(suffix);
+        const std::wstring path = wideFolder + win32::utf8ToWide(name);
+        const win32::ScopedFileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr,
+                                                       CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (file) return name;
+        error = GetLastError();
+        // A folder of that name may be refused as access denied, not as existing.
+        const bool taken = error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS ||
+                           GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+        if (!taken) break;
+    }
+    throw win32::fileError(error);
 }
 
 std::string Win32Files::tempFolder() {

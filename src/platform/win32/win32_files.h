@@ -13,6 +13,9 @@ public:
     void copy(std::string_view from, std::string_view to) override;
     void remove(std::string_view path) override;
     void createEmpty(std::string_view path) override;
+    // CREATE_NEW on "ts" + the process id + "-" + a try count + the suffix,
+    // the count raised while the name is taken, for at most 100 tries.
+    std::string createUnique(std::string_view folder, std::string_view suffix) override;
     // GetTempPathW, converted to UTF-8. A path that does not fit 260 characters
     // gives "".
     std::string tempFolder() override;

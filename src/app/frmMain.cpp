@@ -175,6 +175,7 @@ void frmMain::wireEvents() {
         imgGo[i].MouseUp = [this, index](const ui::MouseArgs& a) { imgGo_MouseUp(index, a); };
     }
     Deactivate = [this] { Form_Deactivate(); };
+    MessagePosted = [this](uint32_t message) { Form_MessagePosted(message); };
     MouseMove = [this](const ui::MouseArgs& args) { Form_MouseMove(args); };
     frImage.MouseMove = [this](const ui::MouseArgs& args) { frImage_MouseMove(args); };
     frAddress.MouseMove = [this](const ui::MouseArgs& args) { frAddress_MouseMove(args); };

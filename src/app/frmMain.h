@@ -131,6 +131,9 @@ public:
     // More rows are there: shows those in view, and when the last is there
     // tells of a file found damaged after its first screen.
     void pictureRowsArrived();
+    // Word from the viewer's threads, posted to the window: rows decoded, the
+    // folder counted.
+    void Form_MessagePosted(uint32_t message);
     // What needs the whole picture (shrinking, printing) waits here for it,
     // under the hourglass.
     void waitForWholePicture();

@@ -124,6 +124,9 @@ void frmMain::Form_Unload() {
     if (windowPrepared_) {
         mdlINI::saveSetting(platform_.registry, "", addressBarKey, addressBarShown_ ? "1" : "0");
     }
-    // The settings dialog goes with the main window.
+    // The settings dialog goes with the main window, and the viewer's threads
+    // end with it: nothing posts to a window that is going.
     settings_.close();
+    decoding_.reset();
+    folderScan_.reset();
 }

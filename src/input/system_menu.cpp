@@ -62,14 +62,6 @@ std::optional<intptr_t> frmMain::handleWindowMessage(uintptr_t, uint32_t message
                 return std::nullopt;
         }
     }
-    if (message == platform::window_message::pictureRows) {
-        pictureRowsArrived();
-        return 0;
-    }
-    if (message == platform::window_message::folderScanned) {
-        folderScanned();
-        return 0;
-    }
     if (message == platform::window_message::mouseWheel && vScrollShown_) {
         scrollByWheel(highWord(wParam));
         return 1;

@@ -17,6 +17,11 @@ std::function<void()> frmMain::postingToWindow(uint32_t message) {
     return [&hook, window, message] { hook.postMessage(window, message); };
 }
 
+void frmMain::Form_MessagePosted(uint32_t message) {
+    if (message == platform::window_message::pictureRows) pictureRowsArrived();
+    if (message == platform::window_message::folderScanned) folderScanned();
+}
+
 void frmMain::startDecodingRest(platform::PartlyDecoded top, const std::string& path) {
     decoding_.reset();
     rowsShown_ = top.bitmap->rowsReady();

@@ -84,6 +84,10 @@ void BackgroundDecode::decodeRest() noexcept {
         failure_ = error;
     } catch (const std::bad_alloc&) {
         failure_ = base::AppError(base::error_number::outOfMemory, "Out of memory");
+    } catch (...) {
+        // Whatever else a reader throws is a picture that cannot be read on,
+        // never the end of the program.
+        failure_ = base::AppError(base::error_number::invalidPicture, "Invalid picture");
     }
     // The band that failed may be half written.
     for (int32_t row = y; row < height; ++row) {

@@ -1,7 +1,8 @@
 #pragma once
 // Messages of a window, seen by the program before the window's own
-// procedure: how the main window gets its system-menu commands, the wheel,
-// and word from the threads that decode its picture and scan its folder.
+// procedure: how the main window gets its system-menu commands and the wheel.
+// Word from the threads that decode its picture and scan its folder is posted
+// here too, and reaches the window's own procedure (its form's MessagePosted).
 
 #include <cstdint>
 #include <optional>
@@ -36,7 +37,7 @@ public:
     // Puts the window's own procedure back.
     virtual void unhookWindow(uintptr_t window) = 0;
     // Puts `message` in the window's queue and returns at once; safe on any
-    // thread. It reaches the handler while the window is hooked.
+    // thread. It reaches the window's own procedure, hooked or not.
     virtual void postMessage(uintptr_t window, uint32_t message) noexcept = 0;
 };
 

@@ -101,6 +101,11 @@ public:
     // The window's DPI changed (it was made on a screen of another DPI, or
     // moved to one): what is placed in pixels is placed anew.
     std::function<void()> ScaleChanged;
+    // A message of the program's own (from WM_APP up to, not including, 0xC000)
+    // posted to the window, typically by one of its threads, reached it
+    // through its queue: the window's own procedure takes it, whatever hooks
+    // its messages.
+    std::function<void(uint32_t message)> MessagePosted;
 
     // Backend side: the window's new client size (pixels), outer size (twips)
     // and state; fires Resize.

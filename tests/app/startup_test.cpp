@@ -109,6 +109,27 @@ TEST_F(StartupTest, ClosingStoresTheAddressBarChoice) {
     EXPECT_EQ(mdlINI::getSetting(fake.registry, "", "ADDRESS_BAR"), "1");
 }
 
+TEST_F(StartupTest, TheViewersThreadsReportToTheWindowHookedOrNotAndEndWithItsUnload) {
+    files.page("a.jpg");
+    const std::string b = files.page("b.jpg", 300, 4000);
+    const auto load = [&] {
+        viewer.emplace(fake.platform, b);
+        ui::attachHeadless(*viewer, 792, 617);
+        EXPECT_EQ(viewer->Form_Load(), frmMain::LoadOutcome::show);
+        EXPECT_TRUE(viewer->pictureDecoding() && viewer->folderScanning());
+    };
+    // Rows and count arrive with the system-menu hook gone (a handler of it failed).
+    load();
+    fake.windowHook.unhookWindow(0);
+    testsupport::settle(*viewer, fake.windowHook);
+    EXPECT_EQ(viewer->caption(), "Tessmire v1.2  b.jpg    [2/2]");
+
+    load();
+    viewer->Form_Unload();
+    EXPECT_FALSE(viewer->pictureDecoding());
+    EXPECT_FALSE(viewer->folderScanning());
+}
+
 TEST_F(StartupTest, MissingFileOpensTheEmptyViewerAfterSayingSo) {
     frmMain& form = start(files.path("gone.jpg"));
     EXPECT_FALSE(form.pictureLoaded());

@@ -9,6 +9,7 @@
 #include <atomic>
 #include <chrono>
 #include <ostream>
+#include <stdexcept>
 #include <thread>
 
 #include "platform/background_decode.h"
@@ -126,6 +127,25 @@ TEST_F(BackgroundDecodeTest, PausedDecodeWritesNothingUntilItGoesOn) {
     ASSERT_TRUE(picture->complete());
     for (int32_t y = 0; y < height; ++y) ASSERT_TRUE(isExpectedRow(*picture, y)) << "row " << y;
     EXPECT_FALSE(decode.takeFailure());
+}
+
+// A reader that fails in a way no decoder of ours reports.
+struct ThrowingReader : platform::BandReader {
+    platform::PictureSize size() const override { return {4, 100}; }
+    int32_t readRows(uint32_t*, int32_t) override { throw std::runtime_error("unexpected"); }
+};
+
+TEST(BackgroundDecodeFailure, AnyExceptionOfTheReaderIsAFailureToTellNotTheProgramsEnd) {
+    auto bitmap = std::make_shared<base::Bitmap>(4, 100);
+    bitmap->setRowsReady(10);
+    const base::Picture picture = bitmap;
+    platform::BackgroundDecode decode(std::move(bitmap), std::make_unique<ThrowingReader>(), {});
+    decode.finish();
+    EXPECT_TRUE(picture->complete());
+    EXPECT_EQ(picture->row(99)[0], missingPixel);
+    const std::optional<base::AppError> failure = decode.takeFailure();
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->number(), base::error_number::invalidPicture);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/window_hook.h"
+#include "ui/form.h"
 
 namespace testsupport {
 
@@ -27,15 +28,17 @@ public:
         const std::lock_guard lock(postedMutex_);
         posted_.push_back(message);
     }
-    // Hands every message posted so far to the handler, as the window's
-    // message loop would.
-    void deliverPosted() {
+    // Hands every message posted so far to the window's own procedure, here
+    // `form`'s MessagePosted, as the window's message loop would.
+    void deliverPosted(ui::Form& form) {
         std::vector<uint32_t> messages;
         {
             const std::lock_guard lock(postedMutex_);
             messages.swap(posted_);
         }
-        for (const uint32_t message : messages) send(message, 0);
+        for (const uint32_t message : messages) {
+            if (form.MessagePosted) form.MessagePosted(message);
+        }
     }
 
     bool hooked() const noexcept { return handler_ != nullptr; }

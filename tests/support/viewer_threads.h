@@ -21,7 +21,7 @@ inline void settle(frmMain& form, RecordingWindowHook& hook) {
             ADD_FAILURE() << "the viewer's threads never finished";
             return;
         }
-        hook.deliverPosted();
+        hook.deliverPosted(form);
         std::this_thread::yield();
     }
 }

@@ -259,6 +259,10 @@ LRESULT FormWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (mainWindow_) PostQuitMessage(0);
             return 0;
         default:
+            if (message >= WM_APP && message < 0xC000) {
+                if (form_.MessagePosted) form_.MessagePosted(message);
+                return 0;
+            }
             return ContainerWindow::handleMessage(message, wParam, lParam);
     }
 }

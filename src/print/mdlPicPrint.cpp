@@ -70,8 +70,10 @@ size_t mostLines(PrinterDevice& printer, double lineHeight) {
 // Prints `lines` from the print position down, each centred.
 void printCentred(PrinterDevice& printer, const std::vector<std::string>& lines) {
     for (const std::string& line : lines) {
-        printer.setCurrentX(base::roundTo<int32_t>(printer.scaleWidth() - printer.textWidth(line)) /
-                            2);
+        // Halved as a whole number of pixels.
+        const int32_t x =
+            base::roundTo<int32_t>(printer.scaleWidth() - printer.textWidth(line)) / 2;
+        printer.setCurrentX(x);
         printer.print(line);
     }
 }

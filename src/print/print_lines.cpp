@@ -1,6 +1,8 @@
 #include "print/print_lines.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <iterator>
 
 namespace mdlPicPrint {
 
@@ -74,7 +76,8 @@ std::vector<std::string> linesOf(platform::PrinterDevice& printer, std::string_v
                 // Characters up to and with the mark.
                 const auto through =
                     static_cast<size_t>(
-                        std::upper_bound(ends.begin() + done, ends.end(), begin + mark) -
+                        std::upper_bound(std::next(ends.begin(), static_cast<std::ptrdiff_t>(done)),
+                                         ends.end(), begin + mark) -
                         ends.begin() + 1) -
                     done;
                 if (2 * through >= count) count = through;

@@ -139,23 +139,20 @@ TEST_F(PrintCommandTest, HiddenBarPrintsNoTextsAndAShrunkPictureFillsOneSheet) {
 
 TEST_F(PrintCommandTest, APrintThatFailsAfterOkIsToldOnceNamingWhatFailed) {
     showPage();
-    struct Case {
-        const char* chosenPrinter;
-        int failingOperation;
-        const char* told;
-    };
-    const Case cases[] = {{"Office Laser", 20, "Printer error"},
-                          {"Gone", 0, "The printer \"Gone\" is not installed."}};
-    for (const Case& c : cases) {
+    const std::pair<std::string, std::string> cases[] = {
+        // the printer chosen, what is told
+        {"Office Laser", "Printer error"},
+        {"Gone", "The printer \"Gone\" is not installed."}};
+    fake.printers.printer.failingOperation = 20;
+    for (const auto& [chosen, told] : cases) {
         fake.dialogs.shown.clear();
-        fake.printers.printer.failingOperation = c.failingOperation;
         fake.dialogs.printerChoice = [&](platform::PrinterDialog& dialog) {
-            dialog.printerName = c.chosenPrinter;
+            dialog.printerName = chosen;
         };
         form.printPicture();
-        ASSERT_EQ(fake.dialogs.shown.size(), 2u) << c.told;
+        ASSERT_EQ(fake.dialogs.shown.size(), 2u) << told;
         EXPECT_EQ(fake.dialogs.shown[1].kind, "message");
-        EXPECT_NE(fake.dialogs.shown[1].text.find(c.told), std::string::npos);
+        EXPECT_NE(fake.dialogs.shown[1].text.find(told), std::string::npos);
     }
     EXPECT_TRUE(fake.printers.printer.jobs.empty());
 }

@@ -49,6 +49,10 @@ public:
                          const std::vector<platform::FileType>& fileTypes) override {
         return real_.openFile(title, fileTypes);
     }
+    std::string saveFile(std::string_view title,
+                         const std::vector<platform::FileType>& fileTypes) override {
+        return real_.saveFile(title, fileTypes);
+    }
     bool showPrinter(platform::PrinterDialog& dialog) override {
         const bool confirmed = real_.showPrinter(dialog);
         confirmedAt = Clock::now();

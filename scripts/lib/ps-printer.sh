@@ -18,6 +18,12 @@
 #                             same baseline run together with nothing between
 #                             them); a glyph with no ASCII name comes out as
 #                             "?"; fails when there is no page N
+#   ps_text_right_edges FILE N
+#                             prints, for each line of ps_page_text, where it
+#                             ends: its start plus its glyphs' advances (the
+#                             Arial widths the Liberation fonts share; a
+#                             glyph it does not know counts a whole em) at the
+#                             font's size, in printer pixels
 #   ps_orientation FILE [N]   prints "portrait" or "landscape": of page N, or
 #                             of the document as its header states it
 #   ps_paper FILE             prints the paper size the job asked for (A4, Letter)
@@ -114,6 +120,27 @@ ps_page_text() {
                 exit 1
             }
         }' "$1"
+}
+
+ps_text_right_edges() {
+    awk -v want="$2" '
+        BEGIN {
+            n = split("a 556 b 556 c 500 d 556 e 556 f 278 g 556 h 556 i 222 j 222 k 500 l 222 " \
+                "m 833 n 556 o 556 p 556 q 556 r 333 s 500 t 278 u 556 v 500 w 722 x 500 y 500 " \
+                "z 500 slash 278 colon 278 period 278 hyphen 333 question 556 ampersand 667 " \
+                "equal 584 space 278 uni00A0 278 uni00AD 333", w, " ")
+            for (i = 1; i < n; i += 2) em[w[i]] = w[i + 1] / 1000
+            split("zero one two three four five six seven eight nine", digits, " ")
+            for (i in digits) em[digits[i]] = 0.556
+        }
+        /^image$/ { data = 1 }
+        data { if (/~>/) data = 0; next }
+        /^%%Page:/ { page++; next }
+        page != want { next }
+        /^\[[0-9.]+ 0 0 -[0-9.]+ 0 0\]$/ { size = substr($1, 2) }
+        $3 == "moveto" { if (started) print end; started = 1; end = $1; next }
+        $2 == "glyphshow" { name = substr($1, 2); end += size * ((name in em) ? em[name] : 1) }
+        END { if (started) print end }' "$1"
 }
 
 # The driver turns a landscape page by a rotation in the page set-up.

@@ -1,6 +1,6 @@
 #pragma once
-// Modal dialogs: message boxes, the input box, the Open dialog, the printer
-// dialog. Text is UTF-8.
+// Modal dialogs: message boxes, the input box, the Open and Save dialogs, the
+// printer dialog. Text is UTF-8.
 
 #include <string>
 #include <string_view>
@@ -47,6 +47,11 @@ public:
     // Returns the chosen path. Cancel raises base::AppError 32755
     // ("Cancel was selected."), as the program's common dialog does.
     virtual std::string openFile(std::string_view title,
+                                 const std::vector<FileType>& fileTypes) = 0;
+    // The Save dialog with the given title and file types, the file name
+    // empty; asks before replacing a file. Returns the chosen path; Cancel
+    // raises base::AppError 32755 as openFile does.
+    virtual std::string saveFile(std::string_view title,
                                  const std::vector<FileType>& fileTypes) = 0;
     // The printer dialog over the main window, seeded from `dialog`; on OK
     // the chosen printer and options are written back and the result is true.

@@ -51,6 +51,9 @@ public:
     virtual void newPage() = 0;
     // Ends the job and sends it.
     virtual void endDoc() = 0;
+    // Sends the next job to the file `path` instead of the printer's port (an
+    // empty path: to the port). It holds for that one job.
+    virtual void setOutputFile(std::string_view path) = 0;
     // Drops the job begun so far, so nothing half-printed is spooled. Never
     // raises; does nothing when no job is open.
     virtual void abortDoc() noexcept = 0;

@@ -31,6 +31,8 @@ struct PrinterDialog {
     std::optional<int16_t> paperSize;
     std::optional<int16_t> quality;
     int32_t flags = 0;
+    // Read back: the user ticked "Print to file".
+    bool printToFile = false;
     // Cancel raises base::AppError 32755 instead of returning false.
     bool cancelError = false;
 };

@@ -26,6 +26,10 @@ public:
     // Whether the current printer is replaced when the system's default changes.
     virtual void setTrackDefault(bool track) = 0;
     virtual void setOption(PrinterOption option, int16_t value) = 0;
+    // Whether the current printer takes `value` for `option`: a code its
+    // driver knows and it offers (a paper size it has, landscape where it can
+    // turn the page).
+    virtual bool accepts(PrinterOption option, int16_t value) = 0;
 
     // The device names of the installed printers, in the system's order.
     virtual std::vector<std::string> installedPrinters() = 0;

@@ -1,12 +1,18 @@
 #include "print/mdlPicPrint.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <new>
+#include <string>
 #include <tuple>
+#include <vector>
 
 #include "base/app_error.h"
+#include "base/picture_scale.h"
 #include "base/rounding.h"
+#include "print/print_lines.h"
 #include "ui/picture_box.h"
 
 namespace mdlPicPrint {
@@ -36,17 +42,71 @@ void asOneJob(PrinterDevice& printer, Job&& job) {
     }
 }
 
-// The print position that centres `text` across the printable area.
-int32_t centredX(PrinterDevice& printer, std::string_view text) {
-    return base::roundTo<int32_t>(printer.scaleWidth() - printer.textWidth(text)) / 2;
+// Where a line breaks: a title between words, an address after the marks
+// that part its path and query.
+constexpr std::string_view titleBreaks = " -";
+constexpr std::string_view addressBreaks = "/?&-";
+// The most of a sheet's height one text (the title or the address) may take.
+constexpr double textShareOfSheet = 0.25;
+
+// The title's lines on the printable width, each centred, so without the
+// blank it broke after.
+std::vector<std::string> titleLines(PrinterDevice& printer, std::string_view title, size_t most) {
+    std::vector<std::string> lines =
+        linesOf(printer, title, printer.scaleWidth(), titleBreaks, most);
+    for (std::string& line : lines) {
+        while (line.size() > 1 && line.back() == ' ') line.pop_back();
+    }
+    return lines;
 }
 
-// Nothing is ever drawn on the holder, so the image it prints is its picture.
-void paintHolder(PrinterDevice& printer, const PictureHolder& holder, double x, double y,
-                 double width, double height) {
+// The lines of one text that fit in its share of a sheet `lineHeight` a line.
+size_t mostLines(PrinterDevice& printer, double lineHeight) {
+    if (!(lineHeight > 0)) return 1;
+    const double lines = std::floor(printer.scaleHeight() * textShareOfSheet / lineHeight);
+    return lines >= 1 ? static_cast<size_t>(std::min(lines, 1e6)) : 1;
+}
+
+// Prints `lines` from the print position down, each centred.
+void printCentred(PrinterDevice& printer, const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) {
+        // Halved as a whole number of pixels.
+        const int32_t x =
+            base::roundTo<int32_t>(printer.scaleWidth() - printer.textWidth(line)) / 2;
+        printer.setCurrentX(x);
+        printer.print(line);
+    }
+}
+
+// Prints `lines` from the print position down, each from `x`.
+void printFrom(PrinterDevice& printer, double x, const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) {
+        printer.setCurrentX(x);
+        printer.print(line);
+    }
+}
+
+// The picture to send for painting it `width` × `height` printer pixels: made
+// as small as the dots it covers, so the job carries no more than the sheet
+// shows. When there is no memory for the smaller copy, the picture itself.
+base::Picture atPrintedSize(const PictureHolder& holder, double width, double height) {
     if (!holder.picture)
         throw base::AppError(base::error_number::invalidPicture, "Invalid picture");
-    printer.paintPicture(*holder.picture, x, y, width, height);
+    const base::Bitmap& picture = *holder.picture;
+    const double dotsAcross = std::ceil(width);
+    const double dotsDown = std::ceil(height);
+    const bool smaller = dotsAcross < picture.width() || dotsDown < picture.height();
+    if (!smaller || !(dotsAcross >= 1 && dotsDown >= 1) || picture.width() < 1 ||
+        picture.height() < 1) {
+        return holder.picture;
+    }
+    try {
+        return base::downscaled(picture,
+                                static_cast<int32_t>(std::min<double>(dotsAcross, picture.width())),
+                                static_cast<int32_t>(std::min<double>(dotsDown, picture.height())));
+    } catch (const std::bad_alloc&) {
+        return holder.picture;
+    }
 }
 
 // Sheets needed for `length` on sheets of `page`, as a 16-bit count.
@@ -57,12 +117,12 @@ int16_t sheetCount(double length, double page) {
 // The address under the tiled picture, on the last sheet of the first
 // column: at the sheet's foot, unless the picture reaches down there; then at
 // the foot of a sheet of its own, so it never covers the picture.
-void printAddressBelow(PrinterDevice& printer, std::string_view address, double pictureBottom,
-                       double pageHeight) {
-    const double footY = pageHeight - printer.textHeight(address) - textGap;
+void printAddressBelow(PrinterDevice& printer, const std::vector<std::string>& lines,
+                       double lineHeight, double pictureBottom, double pageHeight) {
+    const double footY = pageHeight - lineHeight * double(lines.size()) - textGap;
     if (footY < pictureBottom) printer.newPage();
     printer.setCurrentY(footY);
-    printer.print(address);
+    printFrom(printer, 0, lines);
 }
 
 }  // namespace
@@ -105,20 +165,44 @@ void printImage(PrinterDevice& printer, const PictureHolder& holder, bool shrunk
         const double share = title.empty() ? 0.99 : 0.95;
         width *= share;
         height *= share;
+
+        // The title (bold) above the picture and the address below it, each
+        // wrapped to the sheet; where they need more than the margin, the
+        // picture gives way so that neither covers it.
+        std::vector<std::string> titleText;
+        std::vector<std::string> addressText;
+        double lineHeight = 0;
+        if (!title.empty()) {
+            lineHeight = printer.textHeight(title);
+            const size_t most = mostLines(printer, lineHeight);
+            printer.setBold(true);
+            titleText = titleLines(printer, title, most);
+            printer.setBold(false);
+            addressText = linesOf(printer, address, pageWidth, addressBreaks, most);
+            const double needed =
+                lineHeight * double(std::max(titleText.size(), addressText.size())) + textGap;
+            const double roomFor = pageHeight - 2 * needed;
+            if (roomFor > 0 && roomFor < height) {
+                width *= roomFor / height;
+                height = roomFor;
+            }
+        }
         const auto left = base::roundTo<int32_t>((printer.scaleWidth() - width) / 2);
         const auto top = base::roundTo<int32_t>((printer.scaleHeight() - height) / 2);
 
         if (!title.empty()) {
-            printer.setCurrentX(centredX(printer, title));
-            printer.setCurrentY(top - (printer.textHeight(title) + textGap));
+            printer.setCurrentY(top - (lineHeight * double(titleText.size()) + textGap));
             printer.setBold(true);
-            printer.print(title);
+            printCentred(printer, titleText);
             printer.setBold(false);
-            printer.setCurrentX(left);
+            // Under the picture's left edge when it fits on one line from
+            // there, else from the sheet's left edge.
+            const bool besidePicture =
+                addressText.size() == 1 && printer.textWidth(address) <= pageWidth - left;
             printer.setCurrentY(top + height + textGap);
-            printer.print(address);
+            printFrom(printer, besidePicture ? left : 0, addressText);
         }
-        paintHolder(printer, holder, left, top, width, height);
+        printer.paintPicture(*atPrintedSize(holder, width, height), left, top, width, height);
         printer.endDoc();
     });
 }
@@ -139,26 +223,39 @@ void printTiled(PrinterDevice& printer, const PictureHolder& holder, std::string
 
         const bool withTitle = !title.empty();
         const auto titleHeight = base::roundTo<int32_t>(printer.textHeight(title));
-        // The title pushes the picture down on every sheet of a column, so it
-        // counts in the sheets down; else the last rows would fall off the end.
-        const double headerOffset = withTitle ? titleHeight + headerGap : 0;
-        const int16_t columns = sheetCount(pictureWidth, pageWidth);
-        const int16_t rows = sheetCount(pictureHeight + headerOffset, pageHeight);
-
+        std::vector<std::string> titleText;
         if (withTitle) {
-            printer.setCurrentX(centredX(printer, title));
-            printer.setCurrentY(0);
             // Left on: the address printed later is bold too.
             printer.setBold(true);
-            printer.print(title);
+            titleText = titleLines(printer, title, mostLines(printer, titleHeight));
+        }
+        // The title pushes the picture down on every sheet of a column, so it
+        // counts in the sheets down; else the last rows would fall off the end.
+        const double headerOffset =
+            withTitle ? double(titleHeight) * double(titleText.size()) + headerGap : 0;
+        const int16_t columns = sheetCount(pictureWidth, pageWidth);
+        const int16_t rows = sheetCount(pictureHeight + headerOffset, pageHeight);
+        std::vector<std::string> addressText;
+        double addressHeight = 0;
+        if (!address.empty()) {
+            addressHeight = printer.textHeight(address);
+            addressText = linesOf(printer, address, pageWidth, addressBreaks,
+                                  mostLines(printer, addressHeight));
+        }
+        const base::Picture picture = atPrintedSize(holder, pictureWidth, pictureHeight);
+
+        if (withTitle) {
+            printer.setCurrentY(0);
+            printCentred(printer, titleText);
         }
         for (int32_t column = 1; column <= columns; ++column) {
             for (int32_t row = 1; row <= rows; ++row) {
                 const double xOffset = double(column - 1) * pageWidth;
                 const double yOffset = double(row - 1) * pageHeight - headerOffset;
-                paintHolder(printer, holder, -xOffset, -yOffset, pictureWidth, pictureHeight);
+                printer.paintPicture(*picture, -xOffset, -yOffset, pictureWidth, pictureHeight);
                 if (column == 1 && row == rows && !address.empty()) {
-                    printAddressBelow(printer, address, pictureHeight - yOffset, pageHeight);
+                    printAddressBelow(printer, addressText, addressHeight, pictureHeight - yOffset,
+                                      pageHeight);
                 }
                 printer.newPage();
             }

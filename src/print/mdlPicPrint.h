@@ -2,7 +2,9 @@
 // Printing the viewer's picture on the current printer: on one sheet, scaled
 // to fit and framed by the page's title and address, or tiled at its printed
 // size over as many sheets across and down as it needs, sheets coming out
-// column by column.
+// column by column. A title or address wider than the sheet goes on over
+// further lines, which the layout makes room for; the picture is sent at
+// the resolution it prints, never finer.
 //
 // Failures (of the printer, or arithmetic on a picture or printable area of
 // no size) raise base::AppError; the job begun is then aborted, so nothing

@@ -1,9 +1,12 @@
 // The print command: the printer dialog seeded from the current printer and
-// the remembered options, then the picture printed on the printer chosen.
+// the remembered options, then the picture printed on the printer chosen, or
+// into a file when the user asked for that.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "app/frmMain.h"
 #include "base/resume_next.h"
@@ -19,14 +22,34 @@ using platform::PrinterOption;
 
 constexpr std::string_view printSection = "Print";
 constexpr std::string_view errorTitle = "print_picture";
+constexpr std::string_view printToFileTitle = "Print to File";
 
-// The remembered options: their keys and the dialog's members, in the order
-// they are read and written.
-constexpr std::array<std::pair<std::string_view, std::optional<int16_t> PrinterDialog::*>, 4>
-    rememberedOptions{{{"orientation", &PrinterDialog::orientation},
-                       {"color", &PrinterDialog::colorMode},
-                       {"paper_size", &PrinterDialog::paperSize},
-                       {"quality", &PrinterDialog::quality}}};
+// The remembered options: their keys, the dialog's members and the printer's
+// options, in the order they are read and written.
+struct RememberedOption {
+    std::string_view key;
+    std::optional<int16_t> PrinterDialog::*member;
+    PrinterOption option;
+};
+constexpr std::array<RememberedOption, 4> rememberedOptions{{
+    {"orientation", &PrinterDialog::orientation, PrinterOption::orientation},
+    {"color", &PrinterDialog::colorMode, PrinterOption::colorMode},
+    {"paper_size", &PrinterDialog::paperSize, PrinterOption::paperSize},
+    {"quality", &PrinterDialog::quality, PrinterOption::quality},
+}};
+
+const std::vector<platform::FileType> printFileTypes{{"Printer Files (*.prn)", "*.prn"},
+                                                     {"All Files (*.*)", "*.*"}};
+
+// Whether the current printer takes the value; one that cannot say is not
+// trusted with it.
+bool takes(platform::Printers& printers, PrinterOption option, int16_t value) {
+    try {
+        return printers.accepts(option, value);
+    } catch (const base::AppError&) {
+        return false;
+    }
+}
 
 bool isCancel(const base::AppError& error) {
     return error.number() == base::error_number::dialogCancelled ||
@@ -67,9 +90,12 @@ void frmMain::printPicture() {
     for (const auto& remembered : rememberedOptions) {
         const bool read = reportingFailures([&] {
             const std::string stored =
-                mdlINI::getSetting(platform_.registry, printSection, remembered.first);
-            if (!stored.empty())
-                dialog.*remembered.second = base::roundTo<int16_t>(base::textToNumber(stored));
+                mdlINI::getSetting(platform_.registry, printSection, remembered.key);
+            if (stored.empty()) return;
+            const auto value = base::roundTo<int16_t>(base::textToNumber(stored));
+            // A value the printer does not take (an older printer's, or
+            // edited) would lay the job out on a page the printer lacks.
+            if (takes(printers, remembered.option, value)) dialog.*remembered.member = value;
         });
         if (!read) return;
     }
@@ -77,18 +103,53 @@ void frmMain::printPicture() {
     if (!reportingFailures([&] { confirmed = platform_.dialogs.showPrinter(dialog); })) return;
     if (!confirmed) return;
 
-    // From here on nothing is reported: a failing step is skipped.
+    // From here on a step that fails is skipped, but a print that cannot be
+    // made is told once, and Cancel anywhere ends the command quietly.
+    const auto reportNotPrinted = [&](const base::AppError& error) {
+        if (isCancel(error)) return;
+        platform_.dialogs.messageBox("The picture was not printed.\r\n\r\n" + error.description(),
+                                     productCaption, platform::message_style::exclamation);
+    };
+    std::string outputFile;
+    if (dialog.printToFile) {
+        try {
+            outputFile = platform_.dialogs.saveFile(printToFileTitle, printFileTypes);
+        } catch (const base::AppError& error) {
+            reportNotPrinted(error);
+            return;
+        }
+        if (outputFile.empty()) return;
+    }
+
     using base::resumeNext;
-    std::string chosen;
-    resumeNext([&] { chosen = base::upperCase(dialog.printerName); });
+    const std::string chosen = base::upperCase(dialog.printerName);
     std::string current;
     resumeNext([&] { current = printers.deviceName(); });
     if (current != chosen) {
         std::vector<std::string> installed;
         resumeNext([&] { installed = printers.installedPrinters(); });
+        std::optional<base::AppError> failed;
         for (size_t i = 0; i < installed.size(); ++i) {
-            if (base::upperCase(installed[i]) == chosen) resumeNext([&] { printers.select(i); });
+            if (base::upperCase(installed[i]) != chosen) continue;
+            try {
+                printers.select(i);
+            } catch (const base::AppError& error) {
+                failed = error;
+            }
         }
+        // Not printed on another printer than the one chosen.
+        resumeNext([&] { current = base::upperCase(printers.deviceName()); });
+        if (current != chosen) {
+            reportNotPrinted(failed.value_or(
+                base::AppError(base::error_number::printerUnavailable,
+                               "The printer \"" + dialog.printerName + "\" is not installed.")));
+            return;
+        }
+    }
+    // Options the chosen printer does not take are neither applied nor kept.
+    for (const auto& remembered : rememberedOptions) {
+        std::optional<int16_t>& value = dialog.*remembered.member;
+        if (value && !takes(printers, remembered.option, *value)) value.reset();
     }
     const std::array<std::pair<PrinterOption, const std::optional<int16_t>*>, 7> chosenOptions{{
         {PrinterOption::copies, &dialog.copies},
@@ -106,22 +167,25 @@ void frmMain::printPicture() {
     // Every row of the picture is printed.
     waitForWholePicture();
     const bool shrunk = base::leadingNumber(imgShrink.tag()) == 1;
-    resumeNext([&] {
+    try {
         const mdlPicPrint::PictureHolder holder =
             mdlPicPrint::holderOf(imgPrint, twipsPerPixelX(), twipsPerPixelY());
+        printers.device().setOutputFile(outputFile);
         if (addressBarShown_) {
             mdlPicPrint::printImage(printers.device(), holder, shrunk, lblTitle.caption(),
                                     lblAddress.caption());
         } else {
             mdlPicPrint::printImage(printers.device(), holder, shrunk, {}, {});
         }
-    });
+    } catch (const base::AppError& error) {
+        reportNotPrinted(error);
+    }
 }
 
 void frmMain::savePrintSettings(const platform::PrinterDialog& dialog) {
-    for (const auto& [key, member] : rememberedOptions) {
-        const std::optional<int16_t>& value = dialog.*member;
-        mdlINI::saveSetting(platform_.registry, printSection, key,
+    for (const auto& remembered : rememberedOptions) {
+        const std::optional<int16_t>& value = dialog.*remembered.member;
+        mdlINI::saveSetting(platform_.registry, printSection, remembered.key,
                             value ? std::to_string(*value) : std::string());
     }
 }

@@ -5,9 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
+#include "base/picture_scale.h"
 #include "support/fake_pictures.h"
 #include "support/recording_printer.h"
 
@@ -174,6 +176,59 @@ TEST(PicturePrintTest, OneSheetFitsTheBindingSideWithTitleAboveAndAddressBelow) 
         EXPECT_FALSE(texts[1].bold);
         EXPECT_EQ(texts[1].x, paint.x);
         EXPECT_DOUBLE_EQ(texts[1].y, paint.y + paint.height + 20);
+    }
+}
+
+TEST(PicturePrintTest, LongTextsWrapWithinTheSheetAndKeepOffThePicture) {
+    // 240 characters fit the sheet's width; the title is 330, the addresses 600.
+    std::string title;
+    for (int i = 0; i < 30; ++i) title += "Longwords ";
+    std::string slashes = "https://example.org/";
+    while (slashes.size() < 600) slashes += "segment-" + std::to_string(slashes.size()) + "/";
+    for (const bool shrunk : {true, false}) {
+        for (const std::string& address : {slashes, std::string(600, 'a')}) {
+            SCOPED_TRACE(shrunk ? "one sheet" : "tiled");
+            RecordingPrinter printer;
+            mdlPicPrint::printImage(printer, holder(4000, 20000), shrunk, title, address);
+            const auto& sheets = printer.onlyJob();
+            ASSERT_FALSE(sheets.empty());
+            std::string titleRead;
+            std::string addressRead;
+            double titleEnd = 0;
+            for (const Sheet& sheet : sheets) {
+                for (const auto& text : sheet.texts) {
+                    EXPECT_GE(text.x, 0);
+                    EXPECT_LE(text.x + 20.0 * double(text.text.size()), 4800) << text.text;
+                    const bool isTitle = &sheet == &sheets[0] && text.text.starts_with("Long");
+                    (isTitle ? titleRead += text.text + " " : addressRead += text.text);
+                    if (isTitle) titleEnd = text.y + 50;
+                }
+            }
+            EXPECT_EQ(titleRead, title);
+            EXPECT_EQ(addressRead, address);
+            const auto& first = sheets[0].paints.at(0);
+            EXPECT_LE(titleEnd, first.y) << "the title covers the picture";
+            if (shrunk) EXPECT_GE(sheets[0].texts.back().y - 100, first.y + first.height);
+        }
+    }
+}
+
+TEST(PicturePrintTest, APictureIsSentAtThePixelsItCoversOnTheSheet) {
+    mdlPicPrint::PictureHolder tall = holder(100, 8000);
+    tall.picture = testsupport::solidPicture(100, 8000);
+    for (const bool shrunk : {true, false}) {
+        RecordingPrinter printer;
+        mdlPicPrint::printImage(printer, tall, shrunk, "", "");
+        const auto& paint = printer.onlyJob().at(0).paints.at(0);
+        EXPECT_EQ(paint.pixelsWide, std::min(100.0, std::ceil(paint.width)));
+        EXPECT_EQ(paint.pixelsHigh, std::min(8000.0, std::ceil(paint.height)));
+    }
+    // Averaged, not picked: rows of black and white become grey.
+    base::Bitmap stripes(3, 4);
+    for (int32_t y = 0; y < 4; ++y) std::fill_n(stripes.row(y), 3, y % 2 ? 0xFFFFFFu : 0u);
+    const base::Picture reduced = base::downscaled(stripes, 2, 2);
+    for (int32_t y = 0; y < 2; ++y) {
+        for (int32_t x = 0; x < 2; ++x) EXPECT_EQ(reduced->row(y)[x], 0x808080u);
     }
 }
 

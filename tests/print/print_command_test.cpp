@@ -137,14 +137,58 @@ TEST_F(PrintCommandTest, HiddenBarPrintsNoTextsAndAShrunkPictureFillsOneSheet) {
     EXPECT_NEAR(printed()[0].paints.at(0).height, 6400 * 0.99, 1e-9);
 }
 
-TEST_F(PrintCommandTest, AFailingPrinterAfterTheDialogIsSkippedSilently) {
+TEST_F(PrintCommandTest, APrintThatFailsAfterOkIsToldOnceNamingWhatFailed) {
     showPage();
-    fake.dialogs.printerChoice = [](platform::PrinterDialog&) {};
+    const std::pair<std::string, std::string> cases[] = {
+        // the printer chosen, what is told
+        {"Office Laser", "Printer error"},
+        {"Gone", "The printer \"Gone\" is not installed."}};
     fake.printers.printer.failingOperation = 20;
+    for (const auto& [chosen, told] : cases) {
+        fake.dialogs.shown.clear();
+        fake.dialogs.printerChoice = [&](platform::PrinterDialog& dialog) {
+            dialog.printerName = chosen;
+        };
+        form.printPicture();
+        ASSERT_EQ(fake.dialogs.shown.size(), 2u) << told;
+        EXPECT_EQ(fake.dialogs.shown[1].kind, "message");
+        EXPECT_NE(fake.dialogs.shown[1].text.find(told), std::string::npos);
+    }
+    EXPECT_TRUE(fake.printers.printer.jobs.empty());
+}
+
+TEST_F(PrintCommandTest, PrintToFileAsksForTheFileAndPrintsOnlyThere) {
+    showPage();
+    fake.dialogs.printerChoice = [](platform::PrinterDialog& dialog) { dialog.printToFile = true; };
+    form.printPicture();  // Cancel in the Save dialog: nothing printed, nothing said
+    fake.dialogs.saveAnswers = {"C:\\out.prn"};
     form.printPicture();
-    EXPECT_EQ(fake.dialogs.shown.size(), 1u) << "only the dialog";
-    EXPECT_EQ(fake.printers.printer.abortedJobs, 1);
-    EXPECT_EQ(stored("orientation"), "1") << "saved before printing";
+    fake.dialogs.printerChoice = [](platform::PrinterDialog&) {};
+    form.printPicture();
+    std::vector<std::string> kinds;
+    for (const auto& shown : fake.dialogs.shown) kinds.push_back(shown.kind);
+    EXPECT_EQ(kinds, (std::vector<std::string>{"printer", "save", "printer", "save", "printer"}));
+    EXPECT_EQ(fake.printers.printer.outputFiles, (std::vector<std::string>{"C:\\out.prn", ""}));
+}
+
+TEST_F(PrintCommandTest, RememberedOptionsThePrinterRefusesAreNeitherAppliedNorKept) {
+    showPage();
+    mdlINI::saveSetting(fake.registry, "Print", "orientation", "-5");
+    mdlINI::saveSetting(fake.registry, "Print", "paper_size", "0");
+    fake.printers.refused = {{PrinterOption::orientation, -5},
+                             {PrinterOption::paperSize, 0},
+                             {PrinterOption::quality, 600}};
+    // The dialog hands back a quality the printer does not take.
+    fake.dialogs.printerChoice = [](platform::PrinterDialog& dialog) { dialog.quality = 600; };
+    form.printPicture();
+    const platform::PrinterDialog& seed = fake.dialogs.printerSeeds.at(0);
+    EXPECT_FALSE(seed.orientation || seed.paperSize);
+    for (const auto& [option, value] : fake.printers.optionsSet) {
+        EXPECT_TRUE(fake.printers.accepts(option, value)) << value;
+    }
+    EXPECT_EQ(stored("orientation"), "1") << "the dialog's own";
+    EXPECT_EQ(stored("paper_size"), "9");
+    EXPECT_EQ(stored("quality"), "");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // A printer that records what each job put on each sheet, and the printers
 // of a machine around it, for tests that print without a printer.
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <utility>
@@ -24,6 +25,9 @@ struct PaintedPicture {
     double y = 0;
     double width = 0;
     double height = 0;
+    // The picture's own size: the pixels sent.
+    int32_t pixelsWide = 0;
+    int32_t pixelsHigh = 0;
 };
 
 struct Sheet {
@@ -47,8 +51,10 @@ public:
     // The operation (counted from 1 over the printer's life) that fails.
     int failingOperation = 0;
 
-    // Finished jobs, with their sheets; jobs dropped by abortDoc.
+    // Finished jobs, with their sheets and the file each went to ("": the
+    // port); jobs dropped by abortDoc.
     std::vector<std::vector<Sheet>> jobs;
+    std::vector<std::string> outputFiles;
     int abortedJobs = 0;
     bool bold = false;
 
@@ -81,9 +87,9 @@ public:
         operation();
         bold = on;
     }
-    void paintPicture(const base::Bitmap&, double x, double y, double width,
+    void paintPicture(const base::Bitmap& picture, double x, double y, double width,
                       double height) override {
-        sheet().paints.push_back({x, y, width, height});
+        sheet().paints.push_back({x, y, width, height, picture.width(), picture.height()});
     }
     void newPage() override {
         sheet();
@@ -92,14 +98,20 @@ public:
     }
     void endDoc() override {
         operation();
-        if (job_) jobs.push_back(std::move(*job_));
+        if (job_) {
+            jobs.push_back(std::move(*job_));
+            outputFiles.push_back(outputFile_);
+        }
         job_.reset();
         breakPending_ = false;
+        outputFile_.clear();
     }
+    void setOutputFile(std::string_view path) override { outputFile_ = path; }
     void abortDoc() noexcept override {
         if (job_) ++abortedJobs;
         job_.reset();
         breakPending_ = false;
+        outputFile_.clear();
     }
     double paperWidth() override { return operation(), paperWidthTwips; }
     double paperHeight() override { return operation(), paperHeightTwips; }
@@ -144,6 +156,7 @@ private:
     double y_ = 0;
     std::optional<std::vector<Sheet>> job_;
     bool breakPending_ = false;
+    std::string outputFile_;
 };
 
 class FakePrinters : public platform::Printers {
@@ -161,6 +174,8 @@ public:
     bool trackDefault = true;
     std::vector<size_t> selections;
     std::vector<std::pair<platform::PrinterOption, int16_t>> optionsSet;
+    // Option values the printer does not take; it takes any other.
+    std::vector<std::pair<platform::PrinterOption, int16_t>> refused;
     RecordingPrinter printer;
 
     std::string deviceName() override { return installed.at(current).device; }
@@ -170,6 +185,9 @@ public:
     void setTrackDefault(bool track) override { trackDefault = track; }
     void setOption(platform::PrinterOption option, int16_t value) override {
         optionsSet.emplace_back(option, value);
+    }
+    bool accepts(platform::PrinterOption option, int16_t value) override {
+        return std::find(refused.begin(), refused.end(), std::pair{option, value}) == refused.end();
     }
     std::vector<std::string> installedPrinters() override {
         std::vector<std::string> names;

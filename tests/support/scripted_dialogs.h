@@ -14,7 +14,7 @@ namespace testsupport {
 class ScriptedDialogs : public platform::Dialogs {
 public:
     struct Shown {
-        std::string kind;  // "message", "input", "open" or "printer"
+        std::string kind;  // "message", "input", "open", "save" or "printer"
         std::string text;
         std::string title;
         int style = 0;
@@ -39,6 +39,15 @@ public:
         }
         std::string answer = openAnswers.front();
         openAnswers.pop_front();
+        return answer;
+    }
+    std::string saveFile(std::string_view title, const std::vector<platform::FileType>&) override {
+        shown.push_back({"save", {}, std::string(title), 0, {}});
+        if (saveAnswers.empty()) {
+            throw base::AppError(base::error_number::dialogCancelled, "Cancel was selected.");
+        }
+        std::string answer = saveAnswers.front();
+        saveAnswers.pop_front();
         return answer;
     }
 
@@ -73,6 +82,8 @@ public:
 
     // Answers: paths the Open dialog returns in turn (none left: Cancel).
     std::deque<std::string> openAnswers;
+    // Paths the Save dialog returns in turn (none left: Cancel).
+    std::deque<std::string> saveAnswers;
     int nextMessageAnswer = platform::message_answer::ok;
 
     std::vector<Shown> shown;

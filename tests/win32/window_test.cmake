@@ -31,7 +31,8 @@ set_tests_properties(browser_end_to_end PROPERTIES
     RESOURCE_LOCK wineprefix-x11 TIMEOUT 180)
 
 # Printing end to end on a private X display, to a PostScript printer whose output goes to a file:
-# Cancel, a tall page image tiled, shrunk to one sheet, landscape chosen and remembered.
+# Cancel, a tall page image tiled, shrunk to one sheet at its printed size, Print to file with a
+# long address wrapped, landscape chosen and remembered.
 add_test(NAME print_end_to_end
          COMMAND ${CMAKE_SOURCE_DIR}/scripts/e2e-print.sh $<TARGET_FILE:print_page>
                  $<TARGET_FILE:add_ps_printer> ${CMAKE_BINARY_DIR})

@@ -10,13 +10,13 @@ namespace platform {
 
 namespace {
 
-// Room for a long path typed or picked in the Open dialog.
-constexpr DWORD openFileNameChars = 32 * 1024;
+// Room for a long path typed or picked in the Open or Save dialog.
+constexpr DWORD fileNameChars = 32 * 1024;
 
-// Extended errors of the Open dialog become error numbers above this.
-constexpr int32_t openDialogFailedBase = 20000;
+// Extended errors of the Open and Save dialogs become error numbers above this.
+constexpr int32_t fileDialogFailedBase = 20000;
 
-// The Open dialog's filter: description NUL patterns NUL, for every type, and
+// The file dialogs' filter: description NUL patterns NUL, for every type, and
 // a closing NUL. The string's own terminator adds the second one.
 std::wstring filterOf(const std::vector<FileType>& fileTypes) {
     std::wstring filter;
@@ -44,9 +44,30 @@ std::string Win32Dialogs::inputBox(std::string_view prompt, std::string_view tit
 }
 
 std::string Win32Dialogs::openFile(std::string_view title, const std::vector<FileType>& fileTypes) {
+    // Whether the file exists is the caller's question, asked after the dialog.
+    return fileDialog(title, fileTypes, OFN_HIDEREADONLY | OFN_PATHMUSTEXIST, GetOpenFileNameW,
+                      "Open");
+}
+
+std::string Win32Dialogs::saveFile(std::string_view title, const std::vector<FileType>& fileTypes) {
+    return fileDialog(
+        title, fileTypes,
+        OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT | OFN_NOREADONLYRETURN,
+        GetSaveFileNameW, "Save");
+}
+
+std::string Win32Dialogs::fileDialog(std::string_view title, const std::vector<FileType>& fileTypes,
+                                     DWORD flags, BOOL(WINAPI* show)(LPOPENFILENAMEW),
+                                     std::string_view name) {
     const std::wstring wideTitle = win32::utf8ToWide(title);
     const std::wstring filter = filterOf(fileTypes);
-    std::wstring fileName(openFileNameChars, L'\0');  // empty: the dialog starts with no name
+    std::wstring fileName(fileNameChars, L'\0');  // empty: the dialog starts with no name
+    // A name typed without an extension takes the first type's.
+    std::wstring extension;
+    if (!fileTypes.empty() && fileTypes.front().patterns.starts_with("*.") &&
+        fileTypes.front().patterns.find_first_of("*?;", 2) == std::string::npos) {
+        extension = win32::utf8ToWide(fileTypes.front().patterns.substr(2));
+    }
 
     OPENFILENAMEW dialog = {};
     dialog.lStructSize = sizeof dialog;
@@ -54,12 +75,12 @@ std::string Win32Dialogs::openFile(std::string_view title, const std::vector<Fil
     dialog.lpstrFilter = filter.empty() ? nullptr : filter.c_str();
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = fileName.data();
-    dialog.nMaxFile = openFileNameChars;
+    dialog.nMaxFile = fileNameChars;
     dialog.lpstrTitle = wideTitle.c_str();
-    // Whether the file exists is the caller's question, asked after the dialog.
-    dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_EXPLORER;
+    dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
+    dialog.Flags = flags | OFN_EXPLORER;
 
-    if (GetOpenFileNameW(&dialog)) {
+    if (show(&dialog)) {
         fileName.resize(fileName.find(L'\0'));
         return win32::wideToUtf8(fileName);
     }
@@ -67,8 +88,9 @@ std::string Win32Dialogs::openFile(std::string_view title, const std::vector<Fil
     if (code == 0) {
         throw base::AppError(base::error_number::dialogCancelled, "Cancel was selected.");
     }
-    throw base::AppError(openDialogFailedBase + static_cast<int32_t>(code),
-                         "The Open dialog failed (code " + std::to_string(code) + ").");
+    throw base::AppError(
+        fileDialogFailedBase + static_cast<int32_t>(code),
+        "The " + std::string(name) + " dialog failed (code " + std::to_string(code) + ").");
 }
 
 }  // namespace platform

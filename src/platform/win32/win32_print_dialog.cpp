@@ -83,6 +83,7 @@ ScopedGlobal deviceMode(const PrinterDialog& dialog) {
 
 // What the user chose, into the dialog's values.
 void readBack(const PRINTDLGW& chosen, PrinterDialog& dialog) {
+    dialog.printToFile = (chosen.Flags & PD_PRINTTOFILE) != 0;
     if (const auto* names = static_cast<const DEVNAMES*>(GlobalLock(chosen.hDevNames))) {
         const auto* chars = reinterpret_cast<const wchar_t*>(names);
         dialog.printerName = win32::wideToUtf8(chars + names->wDeviceOffset);

@@ -23,6 +23,19 @@ constexpr int64_t bandBytes = 8 << 20;
     throw base::AppError(base::error_number::printerError, "Printer error");
 }
 
+// The system's text for an error code, without its line end; empty for none.
+std::string systemReason(DWORD code) {
+    if (code == 0) return {};
+    wchar_t* text = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::wstring reason(text ? text : L"", length);
+    if (text) LocalFree(text);
+    while (!reason.empty() && (reason.back() == L'\n' || reason.back() == L'\r')) reason.pop_back();
+    return platform::win32::wideToUtf8(reason);
+}
+
 // A coordinate for GDI, which takes 32-bit whole device units.
 int deviceUnits(double value) { return base::roundTo<int>(value); }
 
@@ -31,8 +44,10 @@ int deviceUnits(double value) { return base::roundTo<int>(value); }
 HDC Win32PrinterDevice::context() {
     if (dc_) return dc_.get();
     const win32::PrinterInfo& printer = currentPrinter_();
+    printer_ = printer.device;
+    SetLastError(0);
     dc_.reset(CreateDCW(L"WINSPOOL", printer.device.c_str(), nullptr, printer.mode.get()));
-    if (!dc_) raisePrinterError();
+    if (!dc_) raiseFailed("cannot be reached");
     SetBkMode(dc_.get(), TRANSPARENT);
     SetTextAlign(dc_.get(), TA_LEFT | TA_TOP | TA_NOUPDATECP);
     selectFont();
@@ -60,11 +75,17 @@ HDC Win32PrinterDevice::sheet() {
         DOCINFOW document = {};
         document.cbSize = sizeof document;
         document.lpszDocName = documentName;
-        if (StartDocW(dc, &document) <= 0) raisePrinterError();
+        document.lpszOutput = outputFile_.empty() ? nullptr : outputFile_.c_str();
+        SetLastError(0);
+        if (StartDocW(dc, &document) <= 0) {
+            if (outputFile_.empty()) raiseFailed("did not take the print job");
+            raiseFailed("could not print into the file " + win32::wideToUtf8(outputFile_));
+        }
         docOpen_ = true;
     }
     if (!pageOpen_) {
-        if (StartPage(dc) <= 0) raisePrinterError();
+        SetLastError(0);
+        if (StartPage(dc) <= 0) raiseFailed("could not begin a sheet");
         pageOpen_ = true;
         // Some drivers reset the context's objects with each sheet.
         selectFont();
@@ -130,7 +151,7 @@ void Win32PrinterDevice::print(std::string_view text) {
     if (!wide.empty() &&
         !TextOutW(dc, deviceUnits(toPixels(x_, LOGPIXELSX)), deviceUnits(toPixels(y_, LOGPIXELSY)),
                   wide.c_str(), static_cast<int>(wide.size()))) {
-        raisePrinterError();
+        raiseFailed("could not print the text");
     }
     const double lineHeight = textHeight(text);
     x_ = 0;
@@ -179,14 +200,15 @@ void Win32PrinterDevice::paintPicture(const base::Bitmap& picture, double x, dou
         if (StretchDIBits(dc, to.x, bandTop, to.width, bandHeight, part->source.x, 0,
                           part->source.width, rows, picture.row(first), &band, DIB_RGB_COLORS,
                           SRCCOPY) == 0) {
-            raisePrinterError();
+            raiseFailed("could not print the picture");
         }
     }
 }
 
 void Win32PrinterDevice::newPage() {
     const HDC dc = sheet();
-    if (EndPage(dc) <= 0) raisePrinterError();
+    SetLastError(0);
+    if (EndPage(dc) <= 0) raiseFailed("could not finish a sheet");
     pageOpen_ = false;
     x_ = y_ = 0;
 }
@@ -194,18 +216,26 @@ void Win32PrinterDevice::newPage() {
 void Win32PrinterDevice::endDoc() {
     if (!dc_) return;
     const HDC dc = dc_.get();
-    // What was begun and could not be finished is dropped, not left spooled.
-    if (pageOpen_ && EndPage(dc) <= 0) {
-        abortDoc();
-        raisePrinterError();
-    }
+    SetLastError(0);
+    if (pageOpen_ && EndPage(dc) <= 0) raiseFailed("could not finish a sheet");
     pageOpen_ = false;
-    if (docOpen_ && EndDoc(dc) <= 0) {
-        abortDoc();
-        raisePrinterError();
-    }
+    if (docOpen_ && EndDoc(dc) <= 0) raiseFailed("could not finish the print job");
     docOpen_ = false;
     endJob();
+}
+
+void Win32PrinterDevice::setOutputFile(std::string_view path) {
+    outputFile_ = win32::utf8ToWide(path);
+}
+
+void Win32PrinterDevice::raiseFailed(std::string_view what) {
+    const std::string reason = systemReason(GetLastError());
+    std::string description = "The printer \"" + win32::wideToUtf8(printer_) + "\" ";
+    description += what;
+    description += reason.empty() ? "." : ": " + reason;
+    // What was begun and could not be finished is dropped, not left spooled.
+    abortDoc();
+    throw base::AppError(base::error_number::printerError, description);
 }
 
 void Win32PrinterDevice::abortDoc() noexcept {
@@ -215,6 +245,7 @@ void Win32PrinterDevice::abortDoc() noexcept {
 }
 
 void Win32PrinterDevice::endJob() noexcept {
+    outputFile_.clear();
     if (dc_ && fontBefore_) SelectObject(dc_.get(), fontBefore_);
     fontBefore_ = nullptr;
     dc_.reset();

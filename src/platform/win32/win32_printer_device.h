@@ -43,6 +43,7 @@ public:
                       double height) override;
     void newPage() override;
     void endDoc() override;
+    void setOutputFile(std::string_view path) override;
     void abortDoc() noexcept override;
     double paperWidth() override;
     double paperHeight() override;
@@ -54,6 +55,9 @@ private:
     HDC sheet();
     void selectFont();
     void endJob() noexcept;
+    // Raises the printer's error, saying what failed on which printer, with
+    // the system's reason where it gives one.
+    [[noreturn]] void raiseFailed(std::string_view what);
     int capability(int index);
     // Pixels of the device in the current scale, and back.
     double toScale(double pixels, int dotsPerInchIndex);
@@ -64,6 +68,8 @@ private:
     win32::ScopedDc dc_;
     win32::ScopedFont font_;
     HGDIOBJ fontBefore_ = nullptr;
+    std::wstring printer_;  // the job's printer
+    std::wstring outputFile_;
     bool docOpen_ = false;
     bool pageOpen_ = false;
     // Kept from job to job, as the printer keeps them.

@@ -27,6 +27,9 @@ public:
     int32_t paperBin() override;
     void setTrackDefault(bool track) override { trackDefault_ = track; }
     void setOption(PrinterOption option, int16_t value) override;
+    // Asks the printer's driver (DeviceCapabilities); what it cannot tell is
+    // judged by the codes the platform defines.
+    bool accepts(PrinterOption option, int16_t value) override;
     std::vector<std::string> installedPrinters() override;
     // Chooses from the list installedPrinters() last gave.
     void select(size_t index) override;

@@ -108,6 +108,7 @@ void createWindow(Form& form, const WindowOptions& options) {
                                 options.closing});
     FormWindow& window = *peer;
     form.setPeer(std::move(peer));
+    window.takeOwnDpi();
     attachChildren(window);
     window.controlsAttached();
 }

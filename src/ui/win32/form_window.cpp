@@ -26,6 +26,16 @@ WindowClass formClass() {
             loadIcon(SM_CXSMICON, SM_CYSMICON)};
 }
 
+// The DPI of the monitor the window is on; 0 where the system has no such
+// call (before Windows 10 1607 every window has the system's DPI). Looked up
+// at run time, so the program still starts on Windows 7.
+UINT dpiOfWindow(HWND window) {
+    using DpiForWindow = UINT(WINAPI*)(HWND);
+    static const auto dpiForWindow = reinterpret_cast<DpiForWindow>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    return dpiForWindow ? dpiForWindow(window) : 0;
+}
+
 int32_t toTwips(int pixels, double twipsPerPixel) {
     return static_cast<int32_t>(base::roundHalfEven(pixels * twipsPerPixel));
 }
@@ -75,6 +85,23 @@ FormWindow::FormWindow(Form& form, const FormWindowOptions& options)
 FormWindow::~FormWindow() {
     destroy();
     sharedContext.setTopLevel(nullptr);
+}
+
+void FormWindow::takeOwnDpi() {
+    const UINT dpi = dpiOfWindow(hwnd());
+    const double twipsPerPixel = dpi > 0 ? twipsPerInch / dpi : 0;
+    if (twipsPerPixel <= 0 || twipsPerPixel == form_.twipsPerPixelX()) return;
+    // Made on a monitor of another scale than the system's: the same design
+    // size, in that monitor's pixels.
+    const double factor = form_.twipsPerPixelX() / twipsPerPixel;
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    RECT outer{0, 0, base::roundTo<LONG>(client.right * factor),
+               base::roundTo<LONG>(client.bottom * factor)};
+    AdjustWindowRectEx(&outer, formStyle, FALSE, 0);
+    form_.backendSetScreenMetrics(twipsPerPixel, twipsPerPixel);
+    SetWindowPos(hwnd(), nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void FormWindow::controlsAttached() {

@@ -42,6 +42,9 @@ public:
     FormWindow(Form& form, const FormWindowOptions& options);
     ~FormWindow() override;
 
+    // Takes the DPI of the monitor the window was made on where it is not
+    // the system's, before the controls get their peers.
+    void takeOwnDpi();
     // The controls have their peers: reports the client size, firing Resize.
     void controlsAttached();
     void show(int showCommand);

@@ -270,8 +270,9 @@ private:
     void scrollByWheel(int32_t delta);
     // Runs "install" or "uninstall" when the command line is one of them.
     bool runVerb(const std::string& command);
-    // Starts the previous handler with the file; false when none is saved or
-    // it could not be started (the user has been told).
+    // Hands the file to the previous handler: its saved command, or where
+    // none was saved its ProgID through the shell. False when neither is
+    // known or it could not be started (the user has been told).
     bool handOff(const std::string& path);
 
     platform::Platform& platform_;

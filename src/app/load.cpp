@@ -86,14 +86,23 @@ bool frmMain::runVerb(const std::string& command) {
 }
 
 bool frmMain::handOff(const std::string& path) {
-    const std::string handler =
-        mdlFileAssoc::findPreviousHandler(platform_.registry, platform_.shell, path);
-    if (handler.empty()) return false;
-    const std::string commandLine = mdlFileAssoc::getShellString(handler, path);
-    if (platform_.shell.startProcess(commandLine)) return true;
+    platform::Shell& shell = platform_.shell;
+    const std::string handler = mdlFileAssoc::findPreviousHandler(platform_.registry, shell, path);
+    std::string tried;
+    if (!handler.empty()) {
+        tried = mdlFileAssoc::getShellString(handler, path);
+        if (shell.startProcess(tried)) return true;
+    } else {
+        // A program known only by its ProgID opens the file as Explorer would.
+        const std::string progId =
+            mdlFileAssoc::findPreviousProgId(platform_.registry, shell, path);
+        if (progId.empty()) return false;
+        if (shell.openWithClass(path, progId)) return true;
+        tried = progId;
+    }
     // The user is never left with nothing: the picture opens here instead.
     platform_.dialogs.messageBox(
-        "The program that opened JPEG files before could not be started:\r\n" + commandLine +
+        "The program that opened JPEG files before could not be started:\r\n" + tried +
             "\r\n\r\nThe picture is shown here instead.",
         productCaption, platform::message_style::exclamation);
     return false;

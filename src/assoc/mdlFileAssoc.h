@@ -81,10 +81,18 @@ int16_t isAssociated(platform::Registry& registry, std::string_view ext);
 std::string findPreviousHandler(platform::Registry& registry, platform::Shell& shell,
                                 std::string_view path);
 
+// The saved ProgID of that handler, in the same order, where its record holds
+// no open command (one the install could not read: a REG_EXPAND_SZ command,
+// DelegateExecute, DDE, a packaged app); "" when the first record found has a
+// command, or the ProgID is this program's own or opens with it.
+std::string findPreviousProgId(platform::Registry& registry, platform::Shell& shell,
+                               std::string_view path);
+
 // The command line that opens `sFile` with the saved command `sComm`: its
 // first "%1" (quoted or not) replaced by the path, every "%1" of a RUNDLL32
-// line, or the path appended when there is no placeholder. A program path the
-// command starts with in quotes keeps them; other quotes before the
+// line, or the path appended, quoted, when there is no placeholder. A path
+// with blanks goes in quoted where the command leaves "%1" bare. A program
+// path the command starts with in quotes keeps them; other quotes before the
 // placeholder are dropped.
 std::string getShellString(std::string_view sComm, std::string_view sFile);
 

@@ -5,6 +5,7 @@
 #include "base/text.h"
 #include "nav/mdlGen.h"
 #include "settings/mdlINI.h"
+#include "settings/modReg.h"
 
 namespace mdlFileAssoc {
 
@@ -56,6 +57,34 @@ std::string findPreviousHandler(platform::Registry& registry, platform::Shell& s
     return command;
 }
 
+std::string findPreviousProgId(platform::Registry& registry, platform::Shell& shell,
+                               std::string_view path) {
+    const std::string name = recordName(path);
+    const std::string ownName = base::upperCase(ownExecutableName(shell));
+    for (const std::string_view place : {"_HKCURR", "_HKLOCAL", "_HKROOT"}) {
+        const std::string section = keys::joined(name, place);
+        const std::string progId =
+            base::trimBlanks(mdlINI::getMachineSetting(registry, section, keys::progIdKey));
+        const std::string command =
+            base::trimBlanks(mdlINI::getMachineSetting(registry, section, keys::progShellKey));
+        // A record with a command is the command's (also one that starts us).
+        if (!command.empty()) return {};
+        if (progId.empty()) continue;
+        // Our own ProgIDs, or one whose command starts us, would only bring
+        // the file back here.
+        const std::string compared = base::upperCase(progId);
+        const std::string itsCommand = base::upperCase(modReg::queryRegString(
+            registry, platform::kClassesRoot, progId + "\\shell\\open\\command", ""));
+        if (compared == base::upperCase(keys::ownProgId) ||
+            compared == base::upperCase(keys::jpegProgId) ||
+            keys::containsText(itsCommand, ownName)) {
+            return {};
+        }
+        return progId;
+    }
+    return {};
+}
+
 std::string getShellString(std::string_view sComm, std::string_view sFile) {
     // The program's path keeps its quotes: without them the process start
     // tries "C:\Program.exe" first for "C:\Program Files\...", and a program
@@ -68,15 +97,21 @@ std::string getShellString(std::string_view sComm, std::string_view sFile) {
     if (keys::containsText(base::upperCase(sComm), "RUNDLL32"))
         return line + keys::replaceAll(base::withoutQuotes(rest), placeholder, sFile);
 
+    // A path with blanks must reach the program as one argument, as the
+    // shell passes it: quoted where the command leaves it bare, and quoted
+    // when appended.
+    const bool hasBlanks = sFile.find_first_of(" \t") != std::string_view::npos;
     size_t at = rest.find(quotedPlaceholder);
-    const bool quoted = at != std::string_view::npos;
-    if (!quoted) at = rest.find(placeholder);
-    if (at == std::string_view::npos)
-        return line + base::withoutQuotes(rest) + " " + std::string(sFile);
+    const bool placeholderQuoted = at != std::string_view::npos;
+    if (!placeholderQuoted) at = rest.find(placeholder);
+    if (at == std::string_view::npos) {
+        return line + base::withoutQuotes(rest) + " \"" + std::string(sFile) + "\"";
+    }
+    const bool quoted = placeholderQuoted || hasBlanks;
 
     // Only the first placeholder is filled in; whatever follows it stays as saved.
     const std::string_view tail =
-        rest.substr(at + (quoted ? quotedPlaceholder : placeholder).size());
+        rest.substr(at + (placeholderQuoted ? quotedPlaceholder : placeholder).size());
     line += base::withoutQuotes(rest.substr(0, at));
     if (quoted) line += '"';
     line += sFile;

@@ -26,7 +26,7 @@ public:
     virtual ExecutableSearch findExecutable(std::string_view file, std::string_view directory) = 0;
     // Starts `commandLine` as a new process whose window opens normally and
     // takes the focus; neither waits for it nor keeps its handles. False when
-    // the process could not be started.
+    // the process could not be started. The W-call.
     virtual bool startProcess(std::string_view commandLine) = 0;
     // Starts the program at `application` with exactly `commandLine` as its
     // command line (the program's name is not added), maximized, at normal
@@ -37,6 +37,10 @@ public:
     // ShellExecuteA with SW_SHOWNORMAL; returns its result (above 32 on success).
     virtual intptr_t shellExecute(std::string_view verb, std::string_view file,
                                   std::string_view parameters, std::string_view directory) = 0;
+    // Opens `file` with the default verb of the ProgID `progId`, as Explorer
+    // would (ShellExecuteExW with SEE_MASK_CLASSNAME): a command, DDE, a
+    // DelegateExecute handler or a packaged app alike. True when it started.
+    virtual bool openWithClass(std::string_view file, std::string_view progId) = 0;
     // SHChangeNotify(SHCNE_ASSOCCHANGED): tells the shell the associations changed.
     virtual void notifyAssociationChanged() = 0;
     // The full path of the running executable.

@@ -89,6 +89,27 @@ TEST_F(VerbsTest, PlainJpegGoesToThePreviousHandlerUnseen) {
     EXPECT_EQ(mdlINI::getSetting(fake.registry, "", "ADDRESS_BAR"), "0");
 }
 
+TEST_F(VerbsTest, AProgramKnownOnlyByItsProgIdGetsThePhotoThroughTheShell) {
+    // A command the install cannot read as text: the record keeps the ProgID alone.
+    const std::string expandable = "%ProgramFiles%\\Photos\\photos.exe \"%1\"";
+    fake.registry.putValue(kLocalMachine, "Software\\Classes\\jpegfile\\shell\\open\\command", "",
+                           platform::kRegExpandSz, {expandable.begin(), expandable.end()});
+    load("install");
+    const std::string photo = files.plain("my photo.jpeg");
+    for (const bool opens : {true, false}) {
+        fake.shell.canOpenWithClass = opens;
+        EXPECT_EQ(load(photo), opens ? frmMain::LoadOutcome::unloaded : frmMain::LoadOutcome::show);
+        ASSERT_FALSE(fake.shell.classOpenings.empty());
+        EXPECT_EQ(fake.shell.classOpenings.back().file, photo);
+        EXPECT_EQ(fake.shell.classOpenings.back().progId, "jpegfile");
+    }
+    EXPECT_TRUE(fake.shell.startedProcesses.empty());
+    // The shell could not open it: the user is told which program, and sees it here.
+    ASSERT_EQ(fake.dialogs.shown.size(), 1u);
+    EXPECT_NE(fake.dialogs.shown[0].text.find("jpegfile"), std::string::npos);
+    EXPECT_TRUE(viewer->pictureLoaded());
+}
+
 TEST_F(VerbsTest, PageImageIsNeverHandedOff) {
     load("install");
     const std::string page = files.page("page.jpeg");

@@ -80,17 +80,18 @@ TEST(ShellStringTest, PlaceholdersAreFilledAsTheCommandWritesThem) {
          R"("C:\app.exe" "C:\My Pictures\a b.jpg" /print "%1" "x")"},
         // The quoted form wins even when a plain one comes first.
         {R"(app.exe %1 "%1")", R"(app.exe %1 "C:\My Pictures\a b.jpg")"},
-        // Plain placeholder: the path goes in unquoted; quotes after the program go.
-        {R"(C:\App\app.exe %1 /x)", R"(C:\App\app.exe C:\My Pictures\a b.jpg /x)"},
-        {R"("C:\App\app.exe" %1 "/x")", R"("C:\App\app.exe" C:\My Pictures\a b.jpg "/x")"},
-        {R"("C:\App\app.exe" "/x" %1)", R"("C:\App\app.exe" /x C:\My Pictures\a b.jpg)"},
-        // No placeholder: the path is appended after a blank.
+        // Plain placeholder: a path with blanks goes in quoted, one argument;
+        // quotes after the program go.
+        {R"(C:\App\app.exe %1 /x)", R"(C:\App\app.exe "C:\My Pictures\a b.jpg" /x)"},
+        {R"("C:\App\app.exe" %1 "/x")", R"("C:\App\app.exe" "C:\My Pictures\a b.jpg" "/x")"},
+        {R"("C:\App\app.exe" "/x" %1)", R"("C:\App\app.exe" /x "C:\My Pictures\a b.jpg")"},
+        // No placeholder: the path is appended, quoted, after a blank.
         {R"("C:\Program Files\App\app.exe" /view)",
-         R"("C:\Program Files\App\app.exe" /view C:\My Pictures\a b.jpg)"},
+         R"("C:\Program Files\App\app.exe" /view "C:\My Pictures\a b.jpg")"},
         // A quoted program that is itself the placeholder is no program.
         {R"("%1" /x)", R"("C:\My Pictures\a b.jpg" /x)"},
         // A placeholder written "%L" is no placeholder.
-        {R"(app.exe "%L")", R"(app.exe %L C:\My Pictures\a b.jpg)"},
+        {R"(app.exe "%L")", R"(app.exe %L "C:\My Pictures\a b.jpg")"},
         // RUNDLL32 in any case: no quotes but the program's, every placeholder filled.
         {R"(rundll32.exe "C:\Program Files\Photo\PhotoViewer.dll", ImageView_Fullscreen %1)",
          R"(rundll32.exe C:\Program Files\Photo\PhotoViewer.dll, ImageView_Fullscreen C:\My Pictures\a b.jpg)"},

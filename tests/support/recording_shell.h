@@ -30,6 +30,10 @@ public:
                                      std::string(directory)});
         return shellExecuteResult;
     }
+    bool openWithClass(std::string_view file, std::string_view progId) override {
+        classOpenings.push_back({std::string(file), std::string(progId)});
+        return canOpenWithClass;
+    }
     void notifyAssociationChanged() override { ++associationNotices; }
     std::string executablePath() override { return ownPath; }
 
@@ -37,6 +41,7 @@ public:
     platform::ExecutableSearch executableSearch;
     bool canStartProcesses = true;
     bool canStartMaximized = true;
+    bool canOpenWithClass = true;
     intptr_t shellExecuteResult = 42;
     std::string ownPath = "C:\\Program Files\\Tessmire\\tsviewer.exe";
 
@@ -54,6 +59,10 @@ public:
     std::vector<std::string> startedProcesses;
     std::vector<MaximizedStart> maximizedStarts;
     std::vector<ShellExecuteCall> shellExecuteCalls;
+    struct ClassOpening {
+        std::string file, progId;
+    };
+    std::vector<ClassOpening> classOpenings;
     int associationNotices = 0;
 };
 

@@ -3,6 +3,7 @@
 // <windows.h> must come before the shell headers.
 #include <windows.h>
 
+#include <objbase.h>
 #include <shellapi.h>
 #include <shlobj.h>
 
@@ -22,14 +23,14 @@ ExecutableSearch Win32Shell::findExecutable(std::string_view file, std::string_v
 }
 
 bool Win32Shell::startProcess(std::string_view commandLine) {
-    // CreateProcessA may write into the command line, so it gets its own copy.
-    std::string command = win32::utf8ToAnsi(commandLine);
-    STARTUPINFOA startup = {};
+    // CreateProcessW may write into the command line, so it gets its own copy.
+    std::wstring command = win32::utf8ToWide(commandLine);
+    STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process)) {
         return false;
     }
@@ -37,6 +38,25 @@ bool Win32Shell::startProcess(std::string_view commandLine) {
     const win32::ScopedKernelHandle processHandle(process.hProcess);
     const win32::ScopedKernelHandle threadHandle(process.hThread);
     return true;
+}
+
+bool Win32Shell::openWithClass(std::string_view file, std::string_view progId) {
+    const std::wstring path = win32::utf8ToWide(file);
+    const std::wstring className = win32::utf8ToWide(progId);
+    SHELLEXECUTEINFOW execute = {};
+    execute.cbSize = sizeof execute;
+    // No dialog of the shell's own: a failure is the caller's to tell. The
+    // call returns only once the request is handed over, as the process ends
+    // soon after.
+    execute.fMask = SEE_MASK_CLASSNAME | SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
+    execute.lpFile = path.c_str();
+    execute.lpClass = className.c_str();
+    execute.nShow = SW_SHOWNORMAL;
+    // Handlers that open through COM need it on this thread.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    const bool opened = ShellExecuteExW(&execute) != FALSE;
+    if (SUCCEEDED(com)) CoUninitialize();
+    return opened;
 }
 
 bool Win32Shell::startMaximized(std::string_view application, std::string_view commandLine) {

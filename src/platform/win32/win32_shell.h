@@ -12,6 +12,7 @@ public:
     bool startMaximized(std::string_view application, std::string_view commandLine) override;
     intptr_t shellExecute(std::string_view verb, std::string_view file, std::string_view parameters,
                           std::string_view directory) override;
+    bool openWithClass(std::string_view file, std::string_view progId) override;
     void notifyAssociationChanged() override;
     std::string executablePath() override;
 };

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # End to end under Wine, in a prefix of its own: "install" takes ".jpeg" over
 # from the program that had it, a plain JPEG given to the viewer goes to that
-# program without a viewer window, and "uninstall" gives ".jpeg" back.
+# program without a viewer window, and "uninstall" gives ".jpeg" back. Then a
+# program whose command is REG_EXPAND_SZ, known to the record by its ProgID
+# alone, gets a photo named outside any one code page.
 #
 #   e2e-associations.sh <tsviewer.exe> <recorder.exe> <work-dir>
 set -euo pipefail
@@ -70,9 +72,32 @@ recorded=$(cat "$work/recorded.txt" 2>/dev/null || true)
 echo "recorder got: $recorded"
 [[ $(value_of 'HKCU\Software\tessmire' ADDRESS_BAR) == 0 ]] || fail "the hand-off changed ADDRESS_BAR"
 [[ -n $(value_of 'HKCU\Software\tessmire\Last Execute' Error) ]] || fail "no last-run record"
+# Every value the viewer wrote reads back with the system's own tool.
+for key in 'HKCU\Software\tessmire' 'HKLM\SOFTWARE\tessmire'; do
+    wine_run reg query "$key" /s >/dev/null 2>&1 || fail "reg query cannot read $key"
+done
 
 echo "== uninstall"
 wine_run "$viewer" uninstall
 [[ $(default_of 'HKCR\.jpeg') == recorderfile ]] || fail ".jpeg was not given back: $(default_of 'HKCR\.jpeg')"
 wine_run reg query 'HKCR\.mire' >/dev/null 2>&1 && fail ".mire is still registered"
+
+echo "== a program known by its ProgID alone, a name outside the code page"
+wine_run reg add 'HKLM\Software\Classes\recorderfile\shell\open\command' /ve /t REG_EXPAND_SZ \
+    /d "\"$(winpath "$recorder")\" \"%1\"" /f >/dev/null
+wine_run "$viewer" install
+[[ -z $(value_of 'HKLM\SOFTWARE\tessmire\JPEG_HKROOT' PROG_SHELL) ]] || fail "an expandable command was recorded"
+cp "$root/samples/photo.jpg" "$work/my photos/фото 日本.jpeg"
+photo=$(winpath "$work/my photos/фото 日本.jpeg")
+rm -f "$work/recorded.txt"
+timeout 30 "$root/scripts/wine-run.sh" "$prefix" "$viewer" "$photo" || fail "the viewer did not end by itself"
+for _ in $(seq 50); do [[ -s "$work/recorded.txt" ]] && break; sleep 0.2; done
+recorded=$(cat "$work/recorded.txt" 2>/dev/null || true)
+[[ "$recorded" == *"$photo"* ]] || fail "through the ProgID the recorder got: $recorded"
+echo "recorder got: $recorded"
+# The last run's record names the file as it is (regedit exports UTF-16).
+wine_run regedit /e "$(winpath "$work/last.reg")" 'HKEY_CURRENT_USER\Software\tessmire\Last Execute'
+iconv -f UTF-16LE -t UTF-8 "$work/last.reg" | grep -q "фото 日本.jpeg" ||
+    fail "the last-run record lost the file's name"
+wine_run "$viewer" uninstall
 echo "associations end to end: passed"

@@ -20,6 +20,7 @@ Unicode true
 !include LogicLib.nsh
 !include FileFunc.nsh
 !include x64.nsh
+!include WinMessages.nsh
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Tessmire"
 ; The same key as the viewer's own machine key (SOFTWARE\tessmire): it also holds the records of
@@ -27,6 +28,11 @@ Unicode true
 !define APP_KEY "SOFTWARE\Tessmire"
 !define CAPABILITIES_KEY "${APP_KEY}\Capabilities"
 !define APPLICATION_KEY "SOFTWARE\Classes\Applications\tsviewer.exe"
+; The outermost folder above the install folder that the install made, kept in the uninstall key:
+; the uninstall takes it away again where it is empty.
+!define CREATED_PARENT "CreatedParentFolder"
+; The viewer's windows, each a form of this class.
+!define VIEWER_CLASS "TessmireMain"
 
 Name "Tessmire"
 OutFile "${OUTFILE}"
@@ -66,6 +72,121 @@ VIAddVersionKey /LANG=0 "LegalCopyright" "Copyright (C) 2026 Tessmire"
     !endif
 !macroend
 
+; Asks every running viewer to close, as its own Close does, so each keeps its settings; then waits
+; up to five seconds for the windows to go and for the program's file to be free.
+!macro CloseViewers un
+Function ${un}CloseViewers
+    Push $0
+    Push $1
+    StrCpy $0 0
+    ${Do}
+        FindWindow $0 "${VIEWER_CLASS}" "" 0 $0
+        ${IfThen} $0 = 0 ${|} ${ExitDo} ${|}
+        ; Posted, not sent: a viewer busy with a dialog must not hold the setup up.
+        System::Call "user32::PostMessageW(p r0, i ${WM_CLOSE}, p 0, p 0)"
+    ${Loop}
+    ${For} $1 1 50
+        FindWindow $0 "${VIEWER_CLASS}"
+        ${If} $0 = 0
+            ${IfNot} ${FileExists} "$INSTDIR\tsviewer.exe"
+                ${ExitFor}
+            ${EndIf}
+            ; A running program's file cannot be opened for writing.
+            ClearErrors
+            FileOpen $0 "$INSTDIR\tsviewer.exe" a
+            ${IfNot} ${Errors}
+                FileClose $0
+                ${ExitFor}
+            ${EndIf}
+        ${EndIf}
+        Sleep 100
+    ${Next}
+    Pop $1
+    Pop $0
+FunctionEnd
+!macroend
+!insertmacro CloseViewers ""
+!insertmacro CloseViewers "un."
+
+; Where a file is still in use, the user is told and chooses: Retry, Ignore (it is done when
+; Windows restarts) or Abort; a silent run leaves it for the restart. Anything that cannot even
+; be left for the restart stops the run, so that nothing claims an install or uninstall that did
+; not happen.
+!define IN_USE_TEXT "is in use. Close every Tessmire window and choose Retry, or choose Ignore to \
+    finish when Windows restarts."
+
+; Puts "$INSTDIR\<name>.new" in the place of "$INSTDIR\<name>" (the name on the stack).
+Function PutInPlace
+    Exch $0
+    retry:
+    ClearErrors
+    Delete "$INSTDIR\$0"
+    Rename "$INSTDIR\$0.new" "$INSTDIR\$0"
+    ${If} ${Errors}
+        MessageBox MB_ABORTRETRYIGNORE|MB_ICONEXCLAMATION "$INSTDIR\$0 ${IN_USE_TEXT}" \
+            /SD IDIGNORE IDRETRY retry IDABORT stop
+        ClearErrors
+        Rename /REBOOTOK "$INSTDIR\$0.new" "$INSTDIR\$0"
+        ${If} ${Errors}
+            MessageBox MB_OK|MB_ICONSTOP "$INSTDIR\$0 could not be replaced." /SD IDOK
+            Goto stop
+        ${EndIf}
+    ${EndIf}
+    Pop $0
+    Return
+    stop:
+    Pop $0
+    Abort
+FunctionEnd
+
+!macro PutFile NAME SOURCE
+    File "/oname=${NAME}.new" "${SOURCE}"
+    Push "${NAME}"
+    Call PutInPlace
+!macroend
+
+; Deletes the file named on the stack.
+Function un.RemoveFile
+    Exch $0
+    retry:
+    ClearErrors
+    Delete "$0"
+    ${If} ${Errors}
+        MessageBox MB_ABORTRETRYIGNORE|MB_ICONEXCLAMATION "$0 ${IN_USE_TEXT}" \
+            /SD IDIGNORE IDRETRY retry IDABORT stop
+        ClearErrors
+        Delete /REBOOTOK "$0"
+        ${If} ${Errors}
+            MessageBox MB_OK|MB_ICONSTOP "$0 could not be removed." /SD IDOK
+            Goto stop
+        ${EndIf}
+    ${EndIf}
+    Pop $0
+    Return
+    stop:
+    Pop $0
+    Abort
+FunctionEnd
+
+!macro RemoveFile PATH
+    Push "${PATH}"
+    Call un.RemoveFile
+!macroend
+
+; What is left for the restart: a silent run ends with ERROR_SUCCESS_REBOOT_REQUIRED, the user is
+; asked whether to restart now.
+!macro OfferRestart TEXT
+    ${If} ${RebootFlag}
+        ${If} ${Silent}
+            SetErrorLevel 3010
+        ${Else}
+            ${If} ${Cmd} `MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 "${TEXT}" IDYES`
+                Reboot
+            ${EndIf}
+        ${EndIf}
+    ${EndIf}
+!macroend
+
 Function .onInit
     !insertmacro MachineWideContext
     ; An upgrade goes where the earlier install went, unless /D= names another folder.
@@ -77,11 +198,27 @@ Function .onInit
 FunctionEnd
 
 Section "Tessmire"
+    ; The outermost of the folders above $INSTDIR that do not exist yet, before SetOutPath makes
+    ; them.
+    StrCpy $R0 ""
+    StrCpy $R1 "$INSTDIR"
+    ${Do}
+        ${GetParent} "$R1" $R2
+        ${If} $R2 == ""
+        ${OrIf} $R2 == $R1
+        ${OrIf} ${FileExists} "$R2\*.*"
+            ${ExitDo}
+        ${EndIf}
+        StrCpy $R0 $R2
+        StrCpy $R1 $R2
+    ${Loop}
+    ReadRegStr $R1 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+
     SetOutPath "$INSTDIR"
-    ; Over an earlier install the files are simply overwritten.
-    File "/oname=tsviewer.exe" "${VIEWER}"
-    File "/oname=help.chm" "${HELP}"
-    File "/oname=tscleanup.exe" "${CLEANUP}"
+    Call CloseViewers
+    !insertmacro PutFile tsviewer.exe "${VIEWER}"
+    !insertmacro PutFile help.chm "${HELP}"
+    !insertmacro PutFile tscleanup.exe "${CLEANUP}"
     WriteUninstaller "$INSTDIR\uninstall.exe"
 
     CreateShortcut "$SMPROGRAMS\Tessmire.lnk" "$INSTDIR\tsviewer.exe"
@@ -98,6 +235,12 @@ Section "Tessmire"
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+    ; An upgrade in place keeps what the first install made.
+    ${If} $R0 != ""
+        WriteRegStr HKLM "${UNINSTALL_KEY}" "${CREATED_PARENT}" "$R0"
+    ${ElseIf} $R1 != $INSTDIR
+        DeleteRegValue HKLM "${UNINSTALL_KEY}" "${CREATED_PARENT}"
+    ${EndIf}
 
     ; Default apps: what Settings and "Open with" offer the viewer for. The ProgIDs themselves
     ; are written by "install" below.
@@ -122,6 +265,9 @@ Section "Tessmire"
     ; The viewer takes ".jpeg" over and keeps the handler it replaced; a second run keeps the
     ; first record. It shows nothing.
     ExecWait '"$INSTDIR\tsviewer.exe" install'
+
+    !insertmacro OfferRestart "Tessmire is installed; some of its files are replaced when \
+        Windows restarts. Restart now?"
 SectionEnd
 
 Function un.onInit
@@ -129,10 +275,19 @@ Function un.onInit
 FunctionEnd
 
 Section "Uninstall"
-    ; First give the associations back, while the record of the earlier handlers is there.
+    ; Running viewers close first: each saves its settings on the way, which must come before
+    ; the settings can go, and their files must be free to go.
+    Call un.CloseViewers
+    ; Then give the associations back, while the record of the earlier handlers is there.
     ExecWait '"$INSTDIR\tsviewer.exe" uninstall'
     ExecWait '"$INSTDIR\tscleanup.exe"'
 
+    ; The files before the uninstall entry: until they are gone or left for the restart, the
+    ; entry stays for another try.
+    !insertmacro RemoveFile "$INSTDIR\tsviewer.exe"
+    !insertmacro RemoveFile "$INSTDIR\help.chm"
+    !insertmacro RemoveFile "$INSTDIR\tscleanup.exe"
+    !insertmacro RemoveFile "$INSTDIR\uninstall.exe"
     Delete "$SMPROGRAMS\Tessmire.lnk"
 
     DeleteRegValue HKLM "SOFTWARE\RegisteredApplications" "Tessmire"
@@ -141,7 +296,6 @@ Section "Uninstall"
     DeleteRegKey /ifempty HKLM "SOFTWARE\Classes\.jpeg\OpenWithProgids"
     DeleteRegValue HKLM "SOFTWARE\Classes\.jpg\OpenWithProgids" "tessmirejpgfile"
     DeleteRegKey /ifempty HKLM "SOFTWARE\Classes\.jpg\OpenWithProgids"
-    DeleteRegKey HKLM "${UNINSTALL_KEY}"
     ; Capabilities, the handler records and any settings earlier versions kept for the machine.
     DeleteRegKey HKLM "${APP_KEY}"
 
@@ -161,11 +315,35 @@ Section "Uninstall"
     ; SHCNE_ASSOCCHANGED: Explorer forgets the application and its types.
     System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
 
-    Delete "$INSTDIR\tsviewer.exe"
-    Delete "$INSTDIR\help.chm"
-    Delete "$INSTDIR\tscleanup.exe"
-    Delete "$INSTDIR\uninstall.exe"
+    ReadRegStr $2 HKLM "${UNINSTALL_KEY}" "${CREATED_PARENT}"
+    DeleteRegKey HKLM "${UNINSTALL_KEY}"
+
     ; Last, so that a caller can take the folder's going as the end of the uninstall. Not /r: the
-    ; folder may have been chosen with other files in it.
-    RMDir "$INSTDIR"
+    ; folder may have been chosen with other files in it. With files left for the restart, the
+    ; folder goes after them.
+    ${If} ${RebootFlag}
+        RMDir /REBOOTOK "$INSTDIR"
+    ${Else}
+        RMDir "$INSTDIR"
+    ${EndIf}
+    ; The folders the install made above it, from the inside out, each only while empty.
+    StrCpy $3 "$INSTDIR"
+    ; Only a folder above $INSTDIR counts.
+    StrLen $4 "$2\"
+    StrCpy $4 "$INSTDIR" $4
+    ${IfThen} $4 != "$2\" ${|} StrCpy $2 $3 ${|}
+    ${DoUntil} $3 == $2
+        ${GetParent} "$3" $4
+        ${If} $4 == ""
+        ${OrIf} $4 == $3
+            ${ExitDo}
+        ${EndIf}
+        StrCpy $3 $4
+        ClearErrors
+        RMDir "$3"
+        ${IfThen} ${Errors} ${|} ${ExitDo} ${|}
+    ${Loop}
+
+    !insertmacro OfferRestart "Tessmire is removed; some of its files go when Windows \
+        restarts. Restart now?"
 SectionEnd

@@ -4,8 +4,10 @@
 # files, the shortcut, the uninstall entry and the default-apps registration in place and the
 # viewer takes ".jpeg" over; a page image opened through the shell shows in the installed
 # viewer, a plain JPEG goes on to Photo Studio; a second install upgrades in place and keeps the
-# record of Photo Studio; the silent uninstall gives ".jpeg" back and leaves nothing of the
-# program but the user's own settings, which go only with /REMOVESETTINGS.
+# record of Photo Studio; the silent uninstall closes a running viewer, which saves its settings,
+# gives ".jpeg" back and leaves nothing of the program but the user's own settings, which go only
+# with /REMOVESETTINGS; an install into new folders with blanks and non-ASCII letters in their
+# names leaves none of them after its uninstall.
 #
 #   e2e-install.sh <installer.exe> <recorder.exe> <work-dir>
 set -euo pipefail
@@ -93,18 +95,23 @@ photo_reaches_studio() {
         fail "$1: Photo Studio was started with: ${recorded:-nothing}"
     echo "$1: Photo Studio got: $recorded"
 }
+# A folder other than the default goes as a second argument, "/D=...": through cmd, since NSIS
+# takes /D= only unquoted, as users type it, and Wine quotes every argument with a blank.
 install() {
-    timeout 120 wine "$installer" /S </dev/null >>"$log" 2>&1 || fail "the installer failed ($1)"
+    (cd "$(dirname "$installer")" &&
+        timeout 120 wine cmd /c "$(basename "$installer") /S ${2:-}" </dev/null >>"$log" 2>&1) ||
+        fail "the installer failed ($1)"
 }
 # Run as Apps & features runs it: the uninstaller copies itself to the temp folder, starts the
-# copy and returns at once; the copy removes the install folder last, so its going marks the end.
+# copy and returns at once; the copy removes the install folder (and any folder the install made
+# above it, $made_dir) last, so its going marks the end.
 # ("_?=<folder>" would run it in place and wait, but it could not delete itself, and the folder
 # would stay: not what users get.)
 uninstall() {
     [[ -f "$instdir/uninstall.exe" ]] || fail "no uninstall.exe"
-    quiet wine "$instdir/uninstall.exe" /S "$@" || fail "uninstall.exe $* failed"
+    quiet wine "$instdir_win\uninstall.exe" /S "$@" || fail "uninstall.exe $* failed"
     local deadline=$((SECONDS + 60))
-    while [[ -e "$instdir" ]]; do
+    while [[ -e "${made_dir:-$instdir}" ]]; do
         ((SECONDS < deadline)) || fail "the uninstall did not finish within 60 s"
         sleep 0.2
     done
@@ -186,9 +193,19 @@ expect_value "$uninstall_key" InstallLocation "$instdir_win"
 expect_value 'HKLM\SOFTWARE\tessmire\JPEG_HKROOT' PROG_ID studiofile
 echo "upgraded in place: Photo Studio is still on record"
 
-quiet wine reg add 'HKCU\Software\tessmire' /v ADDRESS_BAR /d 0 /f ||
-    fail "could not write a setting"
+# A viewer still open: the uninstall closes it, and its unload saves the address bar's state.
+quiet wine reg delete 'HKCU\Software\tessmire' /v ADDRESS_BAR /f || fail "no setting to delete"
+timeout 60 wine start /wait /unix "$work/pages/news.jpeg" </dev/null >>"$log" 2>&1 &
+xd_viewer_pid=$!
+xd_wait_window "$xd_viewer_pid" "news.jpeg" 30 >/dev/null || fail "no viewer window for news.jpeg"
 uninstall
+for _ in $(seq 1 75); do
+    kill -0 "$xd_viewer_pid" 2>/dev/null || break
+    sleep 0.2
+done
+kill -0 "$xd_viewer_pid" 2>/dev/null && fail "the uninstall left the viewer running"
+wait "$xd_viewer_pid" || fail "the viewer ended with status $?"
+xd_viewer_pid=""
 expect_value 'HKCR\.jpeg' "" studiofile
 [[ ! -e "$shortcut" ]] || fail "the shortcut is still there"
 has_key "$uninstall_key" && fail "the uninstall entry is still there"
@@ -201,11 +218,15 @@ for progid in tessmirefile tessmirejpgfile; do
         has_value "HKCR\\$type\\OpenWithProgids" $progid && fail "$type still offers $progid"
     done
 done
-expect_value 'HKCU\Software\tessmire' ADDRESS_BAR 0
-echo "uninstalled: nothing left but the user's settings"
+expect_value 'HKCU\Software\tessmire' ADDRESS_BAR 1
+echo "uninstalled: the viewer closed, nothing left but the user's settings"
 photo_reaches_studio "uninstalled"
 
-install "again"
+made_dir="$WINEPREFIX/drive_c/Prog Files ÄÖ 日本"
+instdir="$made_dir/Tess mire"
+instdir_win='C:\Prog Files ÄÖ 日本\Tess mire'
+install "again" "/D=$instdir_win"
+[[ -f "$instdir/tsviewer.exe" ]] || fail "tsviewer.exe is not in $instdir"
 uninstall /REMOVESETTINGS
 has_key 'HKCU\Software\tessmire' && fail "/REMOVESETTINGS kept the user's settings"
 # Beyond the keys above: nothing anywhere in the machine's or the user's software names it.
@@ -215,5 +236,6 @@ for key in 'HKLM\Software' 'HKCU\Software'; do
         grep -i 'tessmire\|tsviewer' || true)
     [[ -z "$left" ]] || fail "$key still names the program:"$'\n'"$(head -n 10 <<<"$left")"
 done
-echo "uninstalled with /REMOVESETTINGS: the user's settings are gone, and nothing else is left"
+echo "uninstalled with /REMOVESETTINGS: the user's settings and the folders made are gone," \
+    "and nothing else is left"
 echo "installer end to end: passed"

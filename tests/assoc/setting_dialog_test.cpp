@@ -16,12 +16,15 @@
 namespace {
 
 using platform::kClassesRoot;
+using platform::kCurrentUser;
 using platform::kLocalMachine;
 using Values = std::array<int16_t, 4>;  // .mire, .jpeg, .mre, .jpg
 
 constexpr std::string_view stockIcon = "C:\\Windows\\System32\\imageres.dll,-72";
 constexpr std::string_view assocQuestion =
     "Are you sure to associate those extension(s) to be open with TSViewer?";
+constexpr std::string_view fileExts =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts\\";
 constexpr std::string_view deAssocQuestion =
     "Are you sure to Unassociate those extension(s) from TSViewer?";
 
@@ -55,16 +58,17 @@ struct Setting {
         return {value->data.begin(), std::find(value->data.begin(), value->data.end(), 0)};
     }
 
-    // The button asked `question`, then said it was done.
-    void expectConfirmedThenDone(std::string_view question) const {
+    // The button asked `question`, then told `told`, "It is done!" in its own words.
+    void expectConfirmedThenTold(std::string_view question, std::string_view told) const {
         const auto& shown = fake.dialogs.shown;
         ASSERT_EQ(shown.size(), 2u);
         EXPECT_EQ(shown[0].text, question);
         EXPECT_EQ(shown[0].title, "Please confirm...");
         EXPECT_EQ(shown[0].style, 36);
-        EXPECT_EQ(shown[1].text, "It is done!");
-        EXPECT_EQ(shown[1].title, "Command executed.");
-        EXPECT_EQ(shown[1].style, 48);
+        EXPECT_EQ(shown[1].text, told);
+        const bool done = told == "It is done!";
+        EXPECT_EQ(shown[1].title, done ? "Command executed." : "File Association");
+        EXPECT_EQ(shown[1].style & 48, 48);
     }
 
     testsupport::FakePlatform fake;
@@ -100,7 +104,9 @@ TEST(SettingDialog, AssociatingWithNothingTickedStillRegistersBothProgIds) {
     ASSERT_EQ(s.values(), (Values{0, 0, 0, 0}));
 
     s.dialog.cmdAssoc.click();
-    s.expectConfirmedThenDone(assocQuestion);
+    s.expectConfirmedThenTold(assocQuestion,
+                              "No extension is ticked, so nothing was changed. Tick the "
+                              "extensions to associate first.");
     for (const std::string_view progId : {"tessmirefile", "tessmirejpgfile"}) {
         EXPECT_EQ(s.text(kClassesRoot, std::string(progId) + "\\shell\\open\\command"),
                   "\"C:\\Program Files\\Tessmire\\tsviewer.exe\" %1")
@@ -143,8 +149,17 @@ TEST(SettingDialog, UnassociatingLeavesAJpegExtensionTickedOnlyWhenNoHandlerWasK
         bool stockHandler;
         Values afterGivingBack;
         std::string_view jpegIcon;  // the icon the viewer's JPEG files show
+        std::string_view told;
     };
-    for (const Case& c : {Case{false, {0, 1, 0, 1}, ""}, Case{true, {0, 0, 0, 0}, stockIcon}}) {
+    const std::string_view kept =
+        " still opens with TSViewer: no program that opened it before "
+        "was saved to give it back to.";
+    const std::string notKept = "Not everything was done.\r\n\r\n.jpeg" + std::string(kept) +
+                                "\r\n\r\n.jpg" + std::string(kept) +
+                                "\r\n\r\nOpen Settings > Apps > Default apps to choose the "
+                                "program there?";
+    for (const Case& c : {Case{false, {0, 1, 0, 1}, "", notKept},
+                          Case{true, {0, 0, 0, 0}, stockIcon, "It is done!"}}) {
         SCOPED_TRACE(c.stockHandler ? "stock handler" : "no handler");
         Setting s;
         if (c.stockHandler) s.installStockJpegHandler();
@@ -157,8 +172,73 @@ TEST(SettingDialog, UnassociatingLeavesAJpegExtensionTickedOnlyWhenNoHandlerWasK
 
         s.fake.dialogs.shown.clear();
         s.dialog.cmdDeAssoc.click();
-        s.expectConfirmedThenDone(deAssocQuestion);
+        s.expectConfirmedThenTold(deAssocQuestion, c.told);
         EXPECT_EQ(s.values(), c.afterGivingBack);
+    }
+}
+
+// A standard user may not write the machine's classes, and on Windows 8 and
+// later the user's Default apps choice overrides them.
+TEST(SettingDialog, SaysItIsDoneOnlyWhenEveryTickedChangeTookEffect) {
+    struct Case {
+        std::string_view name;
+        Values ticked;
+        void (*setUp)(testsupport::MemoryRegistry&);
+        std::string_view told;
+        Values after;
+    };
+    const Case cases[] = {
+        {"all taken over",
+         {1, 1, 1, 1},
+         [](testsupport::MemoryRegistry&) {},
+         "It is done!",
+         {1, 1, 1, 1}},
+        {"standard user",
+         {0, 1, 0, 0},
+         [](testsupport::MemoryRegistry& r) {
+             r.setMachineReadOnly(true);
+             r.putString(kCurrentUser, std::string(fileExts) + ".jpeg", "Progid", "Studio.Jpeg");
+         },
+         "Not everything was done.\r\n\r\n.jpeg was not changed: Windows refused the change. "
+         "Administrator rights are needed: start TSViewer as administrator and try again.",
+         {0, 0, 0, 0}},
+        {"Default apps choice",
+         {0, 0, 0, 1},
+         [](testsupport::MemoryRegistry& r) {
+             r.putString(kCurrentUser, std::string(fileExts) + ".jpg\\UserChoice", "ProgId",
+                         "AppX43hnxtbyyps62jhe9sqpdzxn1790zetc");
+         },
+         "Not everything was done.\r\n\r\n.jpg still opens with another program: the choice "
+         "made in Windows' Default apps overrides this setting.\r\n\r\nOpen Settings > Apps > "
+         "Default apps to choose the program there?",
+         {0, 0, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Setting s;
+        s.installStockJpegHandler();
+        c.setUp(s.fake.registry);
+        for (size_t i = 0; i < c.ticked.size(); ++i) s.dialog.chkExt[i].setValue(c.ticked[i]);
+        const auto userProgId = [&] {
+            const auto v =
+                s.fake.registry.value(kCurrentUser, std::string(fileExts) + ".jpeg", "Progid");
+            return v ? std::string(v->data.begin(), v->data.end()) : std::string();
+        };
+        const auto userProgIdBefore = userProgId();
+
+        s.dialog.cmdAssoc.click();
+        s.expectConfirmedThenTold(assocQuestion, c.told);
+        EXPECT_EQ(s.values(), c.after);
+        // Answered "Yes", the offer opens Default apps at the viewer's entry.
+        const auto& opened = s.fake.shell.shellExecuteCalls;
+        EXPECT_EQ(opened.size(), c.told.ends_with('?') ? 1u : 0u);
+        if (!opened.empty()) {
+            EXPECT_EQ(opened[0].file, "ms-settings:defaultapps?registeredAppMachine=Tessmire");
+        }
+        // Nothing is taken over without its handler on record.
+        if (c.after[1] == 0) {
+            EXPECT_EQ(userProgId(), userProgIdBefore);
+        }
     }
 }
 

@@ -70,7 +70,12 @@ void frmSetting::buildControls() {
     Label1.setCaption("**");
     Label2.move(345, 1275, 4320, 195);
     Label2.setCaption("Checked extension(s) are associated to open with TSViewer.");
-    for (ui::Label* label : {&Label1, &Label2}) label->setTransparent(true);
+    // Sized to their text: a design width in twips does not hold the text at
+    // every DPI, since fonts do not grow in step with the DPI.
+    for (ui::Label* label : {&Label1, &Label2}) {
+        label->setTransparent(true);
+        label->setAutoSize(true);
+    }
 
     cmdAssoc.move(4305, 1785, 1755, 360);
     cmdAssoc.setCaption("JPEG Associate");

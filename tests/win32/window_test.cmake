@@ -3,8 +3,7 @@
 
 # The viewer's own window on a private X display, opened on a bundled page image: found by its
 # caption, its client area checked against the designed size, a screenshot saved to
-# <build>/artifacts/window.png; and every caption of the settings dialog and the about box
-# measured against its control (tswintests' DialogWindows.*). At 96, 144 and 192 DPI.
+# <build>/artifacts/window.png, and the dialogs' captions (DialogWindows.*), at 96, 144 and 192 DPI.
 # Windows builds only (it runs tsviewer.exe under Wine).
 add_test(NAME tsviewer_window
          COMMAND ${CMAKE_SOURCE_DIR}/scripts/window-test.sh $<TARGET_FILE:tsviewer>

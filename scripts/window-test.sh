@@ -3,10 +3,12 @@
 # 144 and 192 DPI (Wine's LogPixels): it appears with its caption, its client
 # area is the designed 792 × 617 pixels scaled to the DPI, it is not one flat
 # colour, and a screenshot of it is saved for each DPI (window.png at 96 DPI,
-# window-144.png, window-192.png). Everything it starts it stops, by process id
-# or by its own Wine prefix, whatever way it ends; the prefix is left at 96 DPI.
+# window-144.png, window-192.png); so is every caption of the dialogs, by
+# DialogWindows.* of TS_DIALOG_TEST (tswintests.exe) when that is set.
+# Everything it starts it stops, by process id or by its own Wine prefix,
+# whatever way it ends; the prefix is left at 96 DPI.
 #
-#   window-test.sh <tsviewer.exe> [file to open]
+#   [TS_DIALOG_TEST=<tswintests.exe>] window-test.sh <tsviewer.exe> [file to open]
 #
 # The build folder (for the prefix and the screenshot) is TS_BUILD_DIR, else
 # the one the executable was built in (<build>/src/app/win32/tsviewer.exe).
@@ -19,6 +21,7 @@ fi
 
 exe=$(realpath "$1")
 file=${2:-}
+dialog_test=${TS_DIALOG_TEST:+$(realpath "$TS_DIALOG_TEST")}
 build=$(realpath "${TS_BUILD_DIR:-$(dirname "$exe")/../../..}")
 screenshot="$build/artifacts/window.png"
 client_shot="$build/artifacts/window-client.png"
@@ -109,6 +112,8 @@ check_at() {
     # Closing with Alt+F4 runs the program's own shutdown.
     xd_close_window "$window" "$xd_viewer_pid" || fail "tsviewer.exe did not close cleanly"
     xd_viewer_pid=""
+    [[ -z "$dialog_test" ]] || wine "$dialog_test" --gtest_filter='DialogWindows.*' </dev/null \
+        >>"$log" 2>&1 || fail "at $dpi DPI a caption of the dialogs is cut off (see $log)"
 }
 
 check_at 96 "$screenshot" "$client_shot"

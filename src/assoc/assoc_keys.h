@@ -31,6 +31,7 @@ inline constexpr std::string_view machineClasses = "SOFTWARE\\Classes\\";
 inline constexpr std::string_view fileExtsBase =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts\\";
 inline constexpr std::string_view userProgIdValue = "Progid";
+inline constexpr std::string_view userChoice = "\\UserChoice";
 inline constexpr std::string_view userApplicationValue = "Application";
 
 inline constexpr std::string_view openCommand = "\\shell\\open\\command";
@@ -61,6 +62,11 @@ inline std::string joined(std::string_view a, std::string_view b) {
 
 // The per-user Explorer choice key of an extension, below HKEY_CURRENT_USER.
 inline std::string fileExtsKey(std::string_view ext) { return joined(fileExtsBase, ext); }
+
+// The key of the choice made in "Open with" or Default apps, below HKEY_CURRENT_USER.
+inline std::string userChoiceKey(std::string_view ext) {
+    return joined(fileExtsKey(ext), userChoice);
+}
 
 // The machine-wide class key of an extension, below HKEY_LOCAL_MACHINE.
 inline std::string machineClassKey(std::string_view ext) { return joined(machineClasses, ext); }

@@ -5,29 +5,34 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "assoc/assoc_outcome.h"
 #include "assoc/mdlFileAssoc.h"
+#include "assoc/refusal_watch.h"
 
 namespace {
 
 using platform::Platform;
+using platform::Registry;
 
-// What each box stands for, by index.
+// What each box stands for, by index. The operations write through the
+// registry they are given, so the dialog can watch for refused writes.
 struct Extension {
     std::string_view ext;
-    void (*associate)(Platform&);
-    void (*unassociate)(Platform&);
+    void (*associate)(Registry&, Platform&);
+    void (*unassociate)(Registry&, Platform&);
 };
 
 constexpr std::array<Extension, 4> extensions = {{
-    {".mire", [](Platform& p) { mdlFileAssoc::associateMire(p.registry, p.shell); },
-     [](Platform& p) { mdlFileAssoc::unassociateMire(p.registry, p.shell); }},
-    {".jpeg", [](Platform& p) { mdlFileAssoc::associateJpeg(p.registry, p.files, p.shell); },
-     [](Platform& p) { mdlFileAssoc::unassociateJpeg(p.registry, p.shell); }},
-    {".mre", [](Platform& p) { mdlFileAssoc::associateMre(p.registry, p.shell); },
-     [](Platform& p) { mdlFileAssoc::unassociateMre(p.registry, p.shell); }},
-    {".jpg", [](Platform& p) { mdlFileAssoc::associateJpg(p.registry, p.files, p.shell); },
-     [](Platform& p) { mdlFileAssoc::unassociateJpg(p.registry, p.shell); }},
+    {".mire", [](Registry& r, Platform& p) { mdlFileAssoc::associateMire(r, p.shell); },
+     [](Registry& r, Platform& p) { mdlFileAssoc::unassociateMire(r, p.shell); }},
+    {".jpeg", [](Registry& r, Platform& p) { mdlFileAssoc::associateJpeg(r, p.files, p.shell); },
+     [](Registry& r, Platform& p) { mdlFileAssoc::unassociateJpeg(r, p.shell); }},
+    {".mre", [](Registry& r, Platform& p) { mdlFileAssoc::associateMre(r, p.shell); },
+     [](Registry& r, Platform& p) { mdlFileAssoc::unassociateMre(r, p.shell); }},
+    {".jpg", [](Registry& r, Platform& p) { mdlFileAssoc::associateJpg(r, p.files, p.shell); },
+     [](Registry& r, Platform& p) { mdlFileAssoc::unassociateJpg(r, p.shell); }},
 }};
 
 constexpr std::string_view confirmTitle = "Please confirm...";
@@ -65,7 +70,12 @@ void frmSetting::buildControls() {
     Label1.setCaption("**");
     Label2.move(345, 1275, 4320, 195);
     Label2.setCaption("Checked extension(s) are associated to open with TSViewer.");
-    for (ui::Label* label : {&Label1, &Label2}) label->setTransparent(true);
+    // Sized to their text: a design width in twips does not hold the text at
+    // every DPI, since fonts do not grow in step with the DPI.
+    for (ui::Label* label : {&Label1, &Label2}) {
+        label->setTransparent(true);
+        label->setAutoSize(true);
+    }
 
     cmdAssoc.move(4305, 1785, 1755, 360);
     cmdAssoc.setCaption("JPEG Associate");
@@ -80,28 +90,32 @@ void frmSetting::showModeless() {
 
 void frmSetting::Form_Load() {
     for (size_t i = 0; i < extensions.size(); ++i)
-        chkExt[i].setValue(mdlFileAssoc::isAssociated(platform_.registry, extensions[i].ext));
+        chkExt[i].setValue(mdlFileAssoc::opensWithViewer(platform_.registry, extensions[i].ext)
+                               ? ui::CheckBox::ticked
+                               : ui::CheckBox::cleared);
 }
 
 void frmSetting::cmdAssoc_Click() {
     if (declined("Are you sure to associate those extension(s) to be open with TSViewer?")) return;
     // Before any take-over: the ProgIDs borrow the icon of whatever opens ".jpeg" now.
     mdlFileAssoc::registerProgIds(platform_.registry, platform_.shell);
+    std::vector<mdlFileAssoc::ExtensionResult> results;
     for (size_t i = 0; i < extensions.size(); ++i) {
-        if (chkExt[i].value() == ui::CheckBox::ticked) extensions[i].associate(platform_);
+        if (chkExt[i].value() == ui::CheckBox::ticked) results.push_back(change(i, true));
     }
-    reportDone();
+    tell(results, true);
     Form_Load();
 }
 
 void frmSetting::cmdDeAssoc_Click() {
     if (declined("Are you sure to Unassociate those extension(s) from TSViewer?")) return;
+    std::vector<mdlFileAssoc::ExtensionResult> results;
     for (size_t i = 0; i < extensions.size(); ++i) {
         if (chkExt[i].value() != ui::CheckBox::ticked) continue;
-        extensions[i].unassociate(platform_);
+        results.push_back(change(i, false));
         chkExt[i].setValue(ui::CheckBox::cleared);
     }
-    reportDone();
+    tell(results, false);
     Form_Load();
 }
 
@@ -111,7 +125,23 @@ bool frmSetting::declined(std::string_view question) {
            platform::message_answer::no;
 }
 
-void frmSetting::reportDone() {
-    platform_.dialogs.messageBox("It is done!", "Command executed.",
-                                 platform::message_style::exclamation);
+mdlFileAssoc::ExtensionResult frmSetting::change(size_t index, bool associating) {
+    const Extension& extension = extensions.at(index);
+    const bool couldGiveBack = mdlFileAssoc::canGiveBack(platform_.registry, extension.ext);
+    mdlFileAssoc::RefusalWatch watch(platform_.registry);
+    (associating ? extension.associate : extension.unassociate)(watch, platform_);
+    return {extension.ext, mdlFileAssoc::judge(platform_.registry, extension.ext, associating,
+                                               watch.refused(), couldGiveBack)};
+}
+
+void frmSetting::tell(const std::vector<mdlFileAssoc::ExtensionResult>& results, bool associating) {
+    const mdlFileAssoc::Report told = mdlFileAssoc::report(results, associating);
+    const int answer = platform_.dialogs.messageBox(told.text, told.title, told.style);
+    if (!told.offersDefaultApps || answer != platform::message_answer::yes) return;
+    constexpr intptr_t lastFailure = 32;  // ShellExecute's results up to 32 are errors
+    if (platform_.shell.shellExecute("open", mdlFileAssoc::defaultAppsUri, "", "") <= lastFailure) {
+        platform_.dialogs.messageBox(
+            "Windows' Settings could not be opened. Open Settings > Apps > Default apps yourself.",
+            told.title, platform::message_style::exclamation);
+    }
 }

@@ -42,27 +42,33 @@ std::string applicationCommand(Registry& registry, Files& files, std::string_vie
     return std::string(application);
 }
 
-// Keeps the handler a take-over found at one place. A place that already holds
-// one keeps it: that is the handler to give back, and a later take-over (after
-// another program re-claimed the extension, say) must not lose it.
-void keepPrevious(Registry& registry, std::string_view section, std::string_view idKey,
+// Keeps the handler a take-over found at one place, and says whether the
+// record holds one for that place now: a place is taken over only then, so a
+// refused write to the record never loses the handler it names. A place that
+// already holds one keeps it: that is the handler to give back, and a later
+// take-over (after another program re-claimed the extension, say) must not
+// lose it.
+bool keepPrevious(Registry& registry, std::string_view section, std::string_view idKey,
                   std::string_view shellKey, std::string_view id, std::string_view command) {
-    if (!mdlINI::getMachineSetting(registry, section, idKey).empty()) return;
+    if (!mdlINI::getMachineSetting(registry, section, idKey).empty()) return true;
     mdlINI::saveMachineSetting(registry, section, idKey, id);
     mdlINI::saveMachineSetting(registry, section, shellKey, command);
+    return !mdlINI::getMachineSetting(registry, section, idKey).empty();
 }
 
 void takeOver(Registry& registry, Files& files, Shell& shell, const keys::JpegExtension& kind) {
     bool changed = false;
     clearJpegUserKeys(registry);
 
-    // The classes root. An empty ProgID is taken over too; it keeps an empty record.
+    // The classes root. An empty ProgID is taken over too: there is nothing to
+    // lose, and it keeps an empty record.
     const std::string rootProgId = defaultOf(registry, kClassesRoot, kind.ext);
     const std::string rootCommand =
         defaultOf(registry, kClassesRoot, keys::joined(rootProgId, keys::openCommand));
-    if (base::upperCase(rootProgId) != keys::jpegProgIdCompared) {
-        keepPrevious(registry, kind.rootSection, keys::progIdKey, keys::progShellKey, rootProgId,
-                     rootCommand);
+    if (base::upperCase(rootProgId) != keys::jpegProgIdCompared &&
+        (keepPrevious(registry, kind.rootSection, keys::progIdKey, keys::progShellKey, rootProgId,
+                      rootCommand) ||
+         rootProgId.empty())) {
         modReg::setRegString(registry, kClassesRoot, kind.ext, keys::defaultValue,
                              keys::jpegProgIdAsNamed);
         changed = true;
@@ -72,9 +78,9 @@ void takeOver(Registry& registry, Files& files, Shell& shell, const keys::JpegEx
     const std::string fileExts = keys::fileExtsKey(kind.ext);
     const std::string userProgId =
         modReg::queryRegString(registry, kCurrentUser, fileExts, keys::userProgIdValue);
-    if (keys::isForeign(userProgId)) {
+    if (keys::isForeign(userProgId) &&
         keepPrevious(registry, kind.userSection, keys::progIdKey, keys::progShellKey, userProgId,
-                     openOrEditCommand(registry, userProgId));
+                     openOrEditCommand(registry, userProgId))) {
         modReg::setRegString(registry, kCurrentUser, fileExts, keys::userProgIdValue,
                              keys::jpegProgIdAsNamed);
         changed = true;
@@ -83,23 +89,22 @@ void takeOver(Registry& registry, Files& files, Shell& shell, const keys::JpegEx
     // The per-user Explorer choice of an application: replaced by our ProgID.
     const std::string application =
         modReg::queryRegString(registry, kCurrentUser, fileExts, keys::userApplicationValue);
-    if (keys::isForeign(application)) {
-        const std::string command = applicationCommand(registry, files, application);
+    if (keys::isForeign(application) &&
+        keepPrevious(registry, kind.userSection, keys::appIdKey, keys::appShellKey, application,
+                     applicationCommand(registry, files, application))) {
         modReg::deleteRegValue(registry, kCurrentUser, fileExts, keys::userApplicationValue);
         modReg::setRegString(registry, kCurrentUser, fileExts, keys::userProgIdValue,
                              keys::jpegProgIdAsNamed);
-        keepPrevious(registry, kind.userSection, keys::appIdKey, keys::appShellKey, application,
-                     command);
         changed = true;
     }
 
     // The machine's classes: its key goes, so the classes root decides.
     const std::string machineKey = keys::machineClassKey(kind.ext);
     const std::string machineProgId = defaultOf(registry, kLocalMachine, machineKey);
-    if (keys::isForeign(machineProgId)) {
-        modReg::deleteRegKey(registry, kLocalMachine, machineKey);
+    if (keys::isForeign(machineProgId) &&
         keepPrevious(registry, kind.machineSection, keys::progIdKey, keys::progShellKey,
-                     machineProgId, openOrEditCommand(registry, machineProgId));
+                     machineProgId, openOrEditCommand(registry, machineProgId))) {
+        modReg::deleteRegKey(registry, kLocalMachine, machineKey);
         changed = true;
     }
 

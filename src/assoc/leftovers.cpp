@@ -20,7 +20,6 @@ namespace {
 
 constexpr std::string_view userClasses = "Software\\Classes\\";
 constexpr std::string_view openWithProgIds = "\\OpenWithProgids";
-constexpr std::string_view userChoice = "\\UserChoice";
 
 bool isOwnProgId(std::string_view value) {
     const std::string upper = base::upperCase(value);
@@ -58,7 +57,7 @@ void removeFromExtension(Registry& registry, std::string_view ext) {
     }
     deleteOwnOpenWithEntries(registry, kCurrentUser, fileExts);
     // The choice made in "Open with" or Default apps is a key of its own.
-    const std::string choice = fileExts + std::string(userChoice);
+    const std::string choice = keys::userChoiceKey(ext);
     if (isOwnProgId(modReg::queryRegString(registry, kCurrentUser, choice, keys::userProgIdValue)))
         registry.deleteTree(kCurrentUser, choice);
 }

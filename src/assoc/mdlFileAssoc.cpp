@@ -8,6 +8,7 @@
 
 #include "assoc/assoc_keys.h"
 #include "base/text.h"
+#include "settings/mdlINI.h"
 #include "settings/modReg.h"
 
 namespace mdlFileAssoc {
@@ -112,6 +113,30 @@ int16_t isAssociated(Registry& registry, std::string_view ext) {
         });
     }
     return count == 0 ? 1 : 0;
+}
+
+std::string userChoiceProgId(Registry& registry, std::string_view ext) {
+    return modReg::queryRegString(registry, kCurrentUser, keys::userChoiceKey(ext),
+                                  keys::userProgIdValue);
+}
+
+bool namesViewer(std::string_view progId) {
+    const std::string upper = base::upperCase(progId);
+    return upper == keys::ownProgIdCompared || upper == keys::jpegProgIdCompared ||
+           upper == "APPLICATIONS\\" + base::upperCase(keys::viewerExecutable);
+}
+
+bool opensWithViewer(Registry& registry, std::string_view ext) {
+    const std::string choice = userChoiceProgId(registry, ext);
+    return choice.empty() ? isAssociated(registry, ext) == 1 : namesViewer(choice);
+}
+
+bool canGiveBack(Registry& registry, std::string_view ext) {
+    for (const keys::JpegExtension& kind : {keys::jpeg, keys::jpg}) {
+        if (ext == kind.ext)
+            return !mdlINI::getMachineSetting(registry, kind.rootSection, keys::progIdKey).empty();
+    }
+    return true;
 }
 
 }  // namespace mdlFileAssoc

@@ -74,6 +74,25 @@ void removeLeftovers(platform::Registry& registry, platform::Shell& shell);
 // classes.
 int16_t isAssociated(platform::Registry& registry, std::string_view ext);
 
+// The ProgID of the choice the user made for `ext` in "Open with" or in
+// Default apps (its UserChoice key), which Windows 8 and later follow rather
+// than the classes; "" when there is none. Windows guards that choice, so no
+// program sets it: only the user can, in Settings.
+std::string userChoiceProgId(platform::Registry& registry, std::string_view ext);
+
+// Whether a ProgID names the viewer: one of its ProgIDs, or its application
+// entry ("Applications\tsviewer.exe"). Letter case is ignored.
+bool namesViewer(std::string_view progId);
+
+// Whether files with `ext` open with the viewer now: as the user's own
+// choice says when there is one, else as isAssociated judges the classes.
+bool opensWithViewer(platform::Registry& registry, std::string_view ext);
+
+// Whether giving `ext` back has a handler to give its classes root back to:
+// for ".jpeg" and ".jpg" one kept at take-over; the viewer's own extensions
+// need none.
+bool canGiveBack(platform::Registry& registry, std::string_view ext);
+
 // The saved open command of the handler that opened files with `path`'s
 // extension before the take-over (per-user first, then the machine's, then the
 // classes root's), trimmed of blanks; "" when none is saved or when it would

@@ -16,12 +16,17 @@
 namespace {
 
 using platform::kClassesRoot;
+using platform::kCurrentUser;
 using platform::kLocalMachine;
 using Values = std::array<int16_t, 4>;  // .mire, .jpeg, .mre, .jpg
 
 constexpr std::string_view stockIcon = "C:\\Windows\\System32\\imageres.dll,-72";
 constexpr std::string_view assocQuestion =
     "Are you sure to associate those extension(s) to be open with TSViewer?";
+constexpr std::string_view jpegExts =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts\\.jpeg";
+constexpr std::string_view jpgChoice =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts\\.jpg\\UserChoice";
 constexpr std::string_view deAssocQuestion =
     "Are you sure to Unassociate those extension(s) from TSViewer?";
 
@@ -48,23 +53,24 @@ struct Setting {
         for (ui::CheckBox& box : dialog.chkExt) box.setValue(ui::CheckBox::ticked);
     }
 
-    // The default value of a key, up to its NUL.
-    std::string text(platform::RegKey root, std::string_view path) const {
-        const auto value = fake.registry.value(root, path, "");
+    // A value of a key (its default value unless named), up to its NUL.
+    std::string text(platform::RegKey root, std::string_view path,
+                     std::string_view name = "") const {
+        const auto value = fake.registry.value(root, path, name);
         if (!value) return "<missing>";
         return {value->data.begin(), std::find(value->data.begin(), value->data.end(), 0)};
     }
 
-    // The button asked `question`, then said it was done.
-    void expectConfirmedThenDone(std::string_view question) const {
+    // The button asked `question`, then told what holds `told`.
+    void expectConfirmedThenTold(std::string_view question, std::string_view told) const {
         const auto& shown = fake.dialogs.shown;
         ASSERT_EQ(shown.size(), 2u);
         EXPECT_EQ(shown[0].text, question);
         EXPECT_EQ(shown[0].title, "Please confirm...");
         EXPECT_EQ(shown[0].style, 36);
-        EXPECT_EQ(shown[1].text, "It is done!");
-        EXPECT_EQ(shown[1].title, "Command executed.");
-        EXPECT_EQ(shown[1].style, 48);
+        EXPECT_NE(shown[1].text.find(told), std::string::npos) << shown[1].text;
+        EXPECT_EQ(shown[1].title == "Command executed.", shown[1].text == "It is done!");
+        EXPECT_EQ(shown[1].style & 48, 48);
     }
 
     testsupport::FakePlatform fake;
@@ -100,7 +106,7 @@ TEST(SettingDialog, AssociatingWithNothingTickedStillRegistersBothProgIds) {
     ASSERT_EQ(s.values(), (Values{0, 0, 0, 0}));
 
     s.dialog.cmdAssoc.click();
-    s.expectConfirmedThenDone(assocQuestion);
+    s.expectConfirmedThenTold(assocQuestion, "No extension is ticked, so nothing was changed.");
     for (const std::string_view progId : {"tessmirefile", "tessmirejpgfile"}) {
         EXPECT_EQ(s.text(kClassesRoot, std::string(progId) + "\\shell\\open\\command"),
                   "\"C:\\Program Files\\Tessmire\\tsviewer.exe\" %1")
@@ -143,8 +149,12 @@ TEST(SettingDialog, UnassociatingLeavesAJpegExtensionTickedOnlyWhenNoHandlerWasK
         bool stockHandler;
         Values afterGivingBack;
         std::string_view jpegIcon;  // the icon the viewer's JPEG files show
+        std::string_view told;
     };
-    for (const Case& c : {Case{false, {0, 1, 0, 1}, ""}, Case{true, {0, 0, 0, 0}, stockIcon}}) {
+    const std::string_view notKept =
+        ".jpg still opens with TSViewer: no program that opened it before was saved";
+    for (const Case& c : {Case{false, {0, 1, 0, 1}, "", notKept},
+                          Case{true, {0, 0, 0, 0}, stockIcon, "It is done!"}}) {
         SCOPED_TRACE(c.stockHandler ? "stock handler" : "no handler");
         Setting s;
         if (c.stockHandler) s.installStockJpegHandler();
@@ -157,8 +167,49 @@ TEST(SettingDialog, UnassociatingLeavesAJpegExtensionTickedOnlyWhenNoHandlerWasK
 
         s.fake.dialogs.shown.clear();
         s.dialog.cmdDeAssoc.click();
-        s.expectConfirmedThenDone(deAssocQuestion);
+        s.expectConfirmedThenTold(deAssocQuestion, c.told);
         EXPECT_EQ(s.values(), c.afterGivingBack);
+    }
+}
+
+// A standard user may not write the machine's classes, and on Windows 8 and
+// later the user's Default apps choice overrides them.
+TEST(SettingDialog, SaysItIsDoneOnlyWhenEveryTickedChangeTookEffect) {
+    using Registry = testsupport::MemoryRegistry;
+    struct Case {
+        Values ticked;
+        void (*setUp)(Registry&);
+        std::string_view told;
+        Values after;
+    } const cases[] = {
+        {{1, 1, 1, 1}, [](Registry&) {}, "It is done!", {1, 1, 1, 1}},
+        {{0, 1, 0, 0},
+         [](Registry& r) { r.setMachineReadOnly(true); },
+         ".jpeg was not changed: Windows refused the change. Administrator rights",
+         {}},
+        {{0, 0, 0, 1},
+         [](Registry& r) { r.putString(kCurrentUser, jpgChoice, "ProgId", "AppX4"); },
+         ".jpg still opens with another program: the choice made in Windows' Default apps",
+         {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.told);
+        Setting s;
+        s.installStockJpegHandler();
+        s.fake.registry.putString(kCurrentUser, jpegExts, "Progid", "Studio.Jpeg");
+        c.setUp(s.fake.registry);
+        for (size_t i = 0; i < c.ticked.size(); ++i) s.dialog.chkExt[i].setValue(c.ticked[i]);
+
+        s.dialog.cmdAssoc.click();
+        s.expectConfirmedThenTold(assocQuestion, c.told);
+        EXPECT_EQ(s.values(), c.after);
+        // Never taken over without its handler on record.
+        EXPECT_EQ(s.text(kCurrentUser, jpegExts, "Progid") == "TessmireJpgFile", c.after[1] == 1);
+        // Answered "Yes", the offer opens Default apps at the viewer's entry.
+        const auto& opened = s.fake.shell.shellExecuteCalls;
+        EXPECT_EQ(opened.size() == 1 &&
+                      opened[0].file == "ms-settings:defaultapps?registeredAppMachine=Tessmire",
+                  s.fake.dialogs.shown[1].text.ends_with('?'));
     }
 }
 

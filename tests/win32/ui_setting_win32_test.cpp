@@ -1,18 +1,24 @@
 // Check boxes on the Win32 backend, and the association settings dialog's
 // window: what the boxes show, a click toggling the value once, and the
-// dialog's texts as the user sees them.
+// dialog's and the about box's texts as the user sees them, whole at any DPI.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
 #include <vector>
 
+#include "about/frmAbout.h"
 #include "assoc/frmSetting.h"
+#include "platform/win32/text_conv.h"
 #include "platform/win32/win32_platform.h"
 #include "ui/check_box.h"
 #include "ui/picture_box.h"
 #include "ui/win32/backend.h"
+#include "ui/win32/label_text.h"
+#include "ui_window_probe.h"
 
 namespace {
 
@@ -110,6 +116,73 @@ TEST(SettingDialogWindow, AnUnownedWindowWithTheDialogsTextsShownOnceAndMadeAnew
     ASSERT_TRUE(setting.isOpen());
     EXPECT_EQ(textOf(windowOf(setting.chkExt[3])), L"JPG");
     setting.close();
+}
+
+// How far the ink of `caption` reaches across and down, drawn unclipped.
+SIZE inkOf(const std::string& caption, const ui::Font& font, double twipsPerPixel) {
+    constexpr LONG width = 1200, height = 100;
+    BITMAPINFO format{{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+    void* bits = nullptr;
+    const platform::win32::ScopedBitmap canvas(
+        CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const platform::win32::ScopedDc dc(CreateCompatibleDC(nullptr));
+    const auto madeFont = ui::win32::createFont(font, twipsPerPixel);
+    const platform::win32::SelectedObject inCanvas(dc.get(), canvas.get());
+    const platform::win32::SelectedObject inFont(dc.get(), madeFont.get());
+    PatBlt(dc.get(), 0, 0, width, height, WHITENESS);
+    RECT area{0, 0, width, height};
+    const std::wstring text = platform::win32::utf8ToWide(caption);
+    DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &area,
+              DT_NOPREFIX | DT_SINGLELINE | DT_NOCLIP);
+    GdiFlush();
+    SIZE ink{};
+    for (LONG at = 0; at < width * height; ++at) {
+        if ((static_cast<const uint32_t*>(bits)[at] & 0xFFFFFF) == 0xFFFFFF) continue;
+        ink = {std::max(ink.cx, at % width + 1), std::max(ink.cy, at / width + 1)};
+    }
+    return ink;
+}
+
+// Each control lies inside its container, and each caption's ink inside its
+// control with what the control takes besides (96 DPI pixels): nothing is cut.
+void expectCaptionsWhole(const ui::Form& form, const ui::Container& container) {
+    const ui::win32::ContainerScale scale(container.scaleMode(),
+                                          {form.twipsPerPixelX(), form.twipsPerPixelY()});
+    const RECT inside = uiprobe::clientRect(windowOf(container));
+    for (const ui::Control* control : container.children()) {
+        const ui::win32::PixelRect rect = ui::win32::pixelRect(*control, scale);
+        EXPECT_TRUE(rect.left >= 0 && rect.top >= 0 && rect.right() <= inside.right &&
+                    rect.bottom() <= inside.bottom)
+            << control->name();
+        const auto fits = [&](const auto& captioned, int besides) {
+            const SIZE ink = inkOf(captioned.caption(), captioned.font(), form.twipsPerPixelY());
+            EXPECT_LE(ink.cx + form.scaledX(besides), rect.width) << captioned.caption();
+            EXPECT_LE(ink.cy, rect.height) << captioned.caption();
+        };
+        if (const auto* label = dynamic_cast<const ui::Label*>(control)) {
+            fits(*label, 2 * ui::win32::borderThickness(*label));
+        } else if (const auto* box = dynamic_cast<const ui::CheckBox*>(control)) {
+            fits(*box, 13 + 6);  // the box and its gap
+        } else if (const auto* button = dynamic_cast<const ui::CommandButton*>(control)) {
+            fits(*button, 2 * 4);  // the edges
+        } else if (const auto* frame = dynamic_cast<const ui::Frame*>(control)) {
+            fits(*frame, 2 * 8);  // the indents
+            expectCaptionsWhole(form, *frame);
+        }
+    }
+}
+
+TEST(DialogWindows, EveryCaptionIsWholeAtTheScreensDpi) {
+    platform::Win32Platform real;
+    frmSetting setting(real.platform);
+    frmAbout about(real.platform);
+    ui::win32::attachScreen();
+    setting.showModeless();
+    about.showModeless();
+    expectCaptionsWhole(setting, setting);
+    expectCaptionsWhole(about, about);
+    setting.close();
+    about.close();
 }
 
 }  // namespace

@@ -3,13 +3,14 @@
 
 # The viewer's own window on a private X display, opened on a bundled page image: found by its
 # caption, its client area checked against the designed size, a screenshot saved to
-# <build>/artifacts/window.png. Windows builds only (it runs tsviewer.exe under Wine).
+# <build>/artifacts/window.png, and the dialogs' captions (DialogWindows.*), at 96, 144 and 192 DPI.
+# Windows builds only (it runs tsviewer.exe under Wine).
 add_test(NAME tsviewer_window
          COMMAND ${CMAKE_SOURCE_DIR}/scripts/window-test.sh $<TARGET_FILE:tsviewer>
                  ${CMAKE_SOURCE_DIR}/samples/page-news.jpg)
 set_tests_properties(tsviewer_window PROPERTIES
     RESOURCE_LOCK wineprefix-x11
-    ENVIRONMENT "TS_BUILD_DIR=${CMAKE_BINARY_DIR}"
+    ENVIRONMENT "TS_BUILD_DIR=${CMAKE_BINARY_DIR};TS_DIALOG_TEST=$<TARGET_FILE:tswintests>"
     TIMEOUT 180)
 
 # The program end to end on a private X display: started on a page image, the Next button clicked

@@ -1,5 +1,7 @@
 #include "ui/win32/label_text.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 
 #include "base/rounding.h"
@@ -17,6 +19,42 @@ constexpr int sunkenBorder = 2;  // EDGE_SUNKEN
 // Captions are shown as they stand: an ampersand is a character, not a prefix.
 constexpr UINT textFormat = DT_NOPREFIX | DT_SINGLELINE;
 
+// How far right the ink of `text` reaches, drawn from x = 0 with the font
+// selected into the memory DC `dc`; never less than its advance. Antialiased
+// edges and overhanging glyphs ("/" in italics, say) may reach a pixel or more
+// past the advance, and a label cut at the advance loses them.
+LONG inkRight(HDC dc, const std::wstring& text, SIZE advance) {
+    const LONG width = advance.cx + advance.cy;  // room for any overhang
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = width;
+    format.bmiHeader.biHeight = -advance.cy;  // top-down
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    const platform::win32::ScopedBitmap canvas(
+        CreateDIBSection(dc, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!canvas || !bits) return advance.cx;
+    const platform::win32::SelectedObject selected(dc, canvas.get());
+    PatBlt(dc, 0, 0, width, advance.cy, WHITENESS);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(0, 0, 0));
+    RECT area{0, 0, width, advance.cy};
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, textFormat | DT_NOCLIP);
+    GdiFlush();
+    const auto* pixels = static_cast<const uint32_t*>(bits);
+    constexpr uint32_t paper = 0x00FFFFFF;
+    for (LONG x = width - 1; x >= advance.cx; --x) {
+        for (LONG y = 0; y < advance.cy; ++y) {
+            if ((pixels[static_cast<size_t>(y) * static_cast<size_t>(width) +
+                        static_cast<size_t>(x)] &
+                 paper) != paper)
+                return x + 1;
+        }
+    }
+    return advance.cx;
+}
+
 }  // namespace
 
 platform::win32::ScopedFont createFont(const Font& font, double twipsPerPixel) {
@@ -32,20 +70,23 @@ platform::win32::ScopedFont createFont(const Font& font, double twipsPerPixel) {
 int borderThickness(const Label& label) { return label.bordered() ? sunkenBorder : 0; }
 
 SIZE measureLabel(const Label& label, HFONT font) {
+    // Measured in a bitmap, as labels are painted.
     const platform::win32::WindowDc screen(nullptr);
-    const platform::win32::SelectedObject selected(screen.get(), font);
+    const platform::win32::ScopedDc memory(CreateCompatibleDC(screen.get()));
+    const HDC dc = memory ? memory.get() : screen.get();
+    const platform::win32::SelectedObject selected(dc, font);
     const std::wstring text = platform::win32::utf8ToWide(label.caption());
-    SIZE size{};
-    if (!text.empty()) {
-        RECT bounds{};
-        DrawTextW(screen.get(), text.c_str(), static_cast<int>(text.size()), &bounds,
-                  textFormat | DT_CALCRECT);
-        size.cx = bounds.right - bounds.left;
-    }
     // An empty caption still takes a line's height.
     TEXTMETRICW metrics{};
-    GetTextMetricsW(screen.get(), &metrics);
-    size.cy = metrics.tmHeight;
+    GetTextMetricsW(dc, &metrics);
+    SIZE size{0, metrics.tmHeight};
+    if (!text.empty()) {
+        RECT bounds{};
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &bounds,
+                  textFormat | DT_CALCRECT);
+        size.cx = bounds.right - bounds.left;
+        if (memory) size.cx = inkRight(dc, text, size);
+    }
     const int border = borderThickness(label);
     size.cx += 2 * border;
     size.cy += 2 * border;

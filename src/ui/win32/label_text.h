@@ -17,7 +17,8 @@ platform::win32::ScopedFont createFont(const Font& font, double twipsPerPixel);
 // The pixels a label's border takes on each side.
 int borderThickness(const Label& label);
 
-// The size in pixels of the label's caption on one line, border included.
+// The size in pixels of the label's caption on one line, border included: as
+// wide as its ink reaches when painted, which may be past its advance.
 SIZE measureLabel(const Label& label, HFONT font);
 
 // Draws the label in `rect`: its background unless it is transparent, its

@@ -246,16 +246,24 @@ LRESULT FormWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_KEYUP:
             onKey(message, wParam, lParam);
             return 0;
-        case WM_SYSKEYDOWN:
-            // A key that ran a command is done, and so is the menu character
-            // it makes; Alt+F4 and the system menu keep working.
-            sysCharTaken_ = onKey(message, wParam, lParam);
-            return sysCharTaken_ ? 0 : defaultHandling(message, wParam, lParam);
+        case WM_SYSKEYDOWN: {
+            // The menu character the key makes waits in the queue. It is taken
+            // out before the key runs a command, so that no dialog the command
+            // opens hands it on; a key that ran one is done with it, so no
+            // menu looks for the letter (and beeps). Alt+F4 and the system
+            // menu keep working.
+            MSG menuChar{};
+            const bool charWaits =
+                PeekMessageW(&menuChar, nullptr, WM_SYSCHAR, WM_SYSCHAR, PM_REMOVE) != FALSE;
+            if (onKey(message, wParam, lParam)) return 0;
+            const LRESULT result = defaultHandling(message, wParam, lParam);
+            if (charWaits) {
+                PostMessageW(menuChar.hwnd, menuChar.message, menuChar.wParam, menuChar.lParam);
+            }
+            return result;
+        }
         case WM_SYSKEYUP:
             onKey(message, wParam, lParam);
-            return defaultHandling(message, wParam, lParam);
-        case WM_SYSCHAR:
-            if (std::exchange(sysCharTaken_, false)) return 0;
             return defaultHandling(message, wParam, lParam);
         case WM_ACTIVATE:
             if (LOWORD(wParam) == WA_INACTIVE) deactivated();

@@ -75,7 +75,6 @@ private:
     const bool mainWindow_;
     std::function<void()> closing_;
     bool controlsAttached_ = false;
-    bool sysCharTaken_ = false;  // the Alt key just handled makes a WM_SYSCHAR to drop
     SystemWindow taskbarOwner_;  // the hidden owner while the form is out of the taskbar
 };
 

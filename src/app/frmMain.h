@@ -14,6 +14,7 @@
 #include "about/frmAbout.h"
 #include "assoc/frmSetting.h"
 #include "base/app_error.h"
+#include "input/shift_click.h"
 #include "nav/folder_scan.h"
 #include "platform/background_decode.h"
 #include "platform/platform.h"
@@ -144,7 +145,7 @@ public:
     void imgDisplay_MouseUp(const ui::MouseArgs& args);
     void imgDisplay_Click();
 
-    // Keyboard (input/keyboard.cpp): key code and shift state (1 Shift, 2 Ctrl,
+    // Keyboard (app/keys.cpp): key code and shift state (1 Shift, 2 Ctrl,
     // 4 Alt, added up). Movement keys first, then the Alt commands.
     // True when the key ran an Alt command: it goes no further.
     bool Form_KeyDown(int16_t keyCode, int16_t shift);
@@ -153,7 +154,7 @@ public:
     // elsewhere never reaches it, so the Shift+Click gesture ends here.
     void Form_Deactivate();
 
-    // The system menu and the window hook (input/system_menu.cpp).
+    // The system menu and the window hook (app/system_menu.cpp).
     // Appends the viewer's commands to the window's system menu.
     void appendSystemMenu();
     // Shows or hides the address bar, its menu entry's check mark in step.
@@ -168,7 +169,7 @@ public:
     void openHelp();
     bool windowHooked() const noexcept { return windowHooked_; }
 
-    // The address bar's go button and the pointer (input/address_bar.cpp).
+    // The address bar's go button and the pointer (app/address_bar.cpp).
     // The go button's handlers get the index of the look, which none reads.
     void imgGo_MouseMove(int16_t index, const ui::MouseArgs& args);
     void imgGo_MouseDown(int16_t index, const ui::MouseArgs& args);
@@ -208,9 +209,6 @@ public:
     // imgSize and imgPrint, and records its size.
     void showPicture(base::Picture picture);
 
-    // Pixels of a screen that stay in sight after paging by one.
-    static constexpr int32_t pageOverlap = 30;
-
     // The product text at the head of the window caption.
     static constexpr std::string_view productCaption = "Tessmire v1.2";
 
@@ -221,13 +219,18 @@ public:
     void setAddressBarShown(bool shown) { addressBarShown_ = shown; }
     bool pictureLoaded() const noexcept { return pictureLoaded_; }
     bool vScrollShown() const noexcept { return vScrollShown_; }
-    bool shiftDown() const noexcept { return shiftDown_; }
-    void setShiftDown(bool down) { shiftDown_ = down; }
+    bool shiftDown() const noexcept { return shiftClick_.held(); }
+    void setShiftDown(bool down) {
+        if (down)
+            shiftClick_.keyDown(ui::shiftMask);
+        else
+            shiftClick_.cancel();
+    }
     int32_t pictureWidth() const noexcept { return pictureWidth_; }
     int32_t pictureHeight() const noexcept { return pictureHeight_; }
     const std::string& currentFileName() const noexcept { return currentFileName_; }
     int16_t taggedCount() const noexcept { return taggedCount_; }
-    bool addressClickPending() const noexcept { return addressClickPending_; }
+    bool addressClickPending() const noexcept { return shiftClick_.clicked(); }
 
 private:
     void buildControls();
@@ -289,8 +292,7 @@ private:
     std::string lastTagSummary_;
     bool windowHooked_ = false;
     bool vScrollShown_ = false;
-    bool shiftDown_ = false;
-    bool addressClickPending_ = false;
+    input::ShiftClickGesture shiftClick_;
     // Wheel movement not yet made into whole pixels, in pixels (its sign is
     // the direction).
     double wheelPixels_ = 0;

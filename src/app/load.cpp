@@ -17,7 +17,7 @@ frmMain::LoadOutcome frmMain::Form_Load() {
     setShowInTaskbar(false);
     pictureLoaded_ = false;
     addressBarShown_ = true;
-    addressClickPending_ = false;
+    shiftClick_.cancel();
 
     const std::string& command = commandLine_;
     if (runVerb(command)) return LoadOutcome::endProcess;

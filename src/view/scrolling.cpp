@@ -6,6 +6,7 @@
 #include "app/frmMain.h"
 #include "base/resume_next.h"
 #include "base/rounding.h"
+#include "view/paging.h"
 
 namespace {
 
@@ -94,19 +95,12 @@ void frmMain::scroll_v_Change() {
 
 void frmMain::imgDown_Click() {
     if (!scroll_v.visible()) return;
-    const int32_t frameHeight = frImage.height();
-    const int32_t value = scroll_v.value();
-    const int32_t maximum = scroll_v.max();
-    // A page in bar units: one unit is one pixel unless the picture is huge.
-    const int32_t page = vScale_.units(frameHeight - pageOverlap);
-
-    int32_t target = 0;
-    if (shiftDown_) {
-        target = vScale_.pixels(value) > frameHeight ? value - page : 0;
-    } else {
-        target = vScale_.pixels(maximum - value) > frameHeight ? value + page : maximum;
-    }
-    scroll_v.setValue(static_cast<int16_t>(std::clamp(target, 0, maximum)));
+    // With Shift held (for the gesture on the picture) the button pages up.
+    const int32_t target =
+        shiftClick_.held()
+            ? view::pageUpFrom(scroll_v.value(), scroll_v.max(), frImage.height(), vScale_)
+            : view::pageDownFrom(scroll_v.value(), scroll_v.max(), frImage.height(), vScale_);
+    scroll_v.setValue(static_cast<int16_t>(target));
 }
 
 void frmMain::imgBottom_Click() {

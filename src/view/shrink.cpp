@@ -58,7 +58,7 @@ void frmMain::imgShrink_Click() {
 }
 
 void frmMain::imgDisplay_MouseUp(const ui::MouseArgs& args) {
-    if (shiftDown_) return;
+    if (shiftClick_.held()) return;
     if (!isShrunk(imgShrink)) {
         imgShrink_Click();
         return;
@@ -81,6 +81,4 @@ void frmMain::imgDisplay_MouseUp(const ui::MouseArgs& args) {
     });
 }
 
-void frmMain::imgDisplay_Click() {
-    if (shiftDown_) addressClickPending_ = true;
-}
+void frmMain::imgDisplay_Click() { shiftClick_.pictureClicked(); }

@@ -44,7 +44,7 @@ void frmMain::frAddress_MouseMove(const ui::MouseArgs&) {
 
 void frmMain::imgDisplay_MouseMove(const ui::MouseArgs&) {
     showGoLook(true, false);
-    if (!shiftDown_) return;
+    if (!shiftClick_.held()) return;
     // While Shift is held the whole program shows the go pointer: a click on
     // the picture now follows the address.
     ui::Screen& screen = ui::screen();

@@ -18,6 +18,7 @@
 #include "nav/folder_scan.h"
 #include "platform/background_decode.h"
 #include "platform/platform.h"
+#include "tags/tag_check.h"
 #include "ui/file_list_box.h"
 #include "ui/form.h"
 #include "ui/image.h"
@@ -88,13 +89,15 @@ public:
     void prepareWindow();
     void Form_Unload();
 
-    // Page tags (tags/).
+    // Page tags (the check in tags/, shown by app/page_tags.cpp).
     // True when the file carries the page marker; then the labels show its title
     // and address. Otherwise the check is recorded in the last-run record. Traps
     // every error of the check itself.
     bool isContainIPTC(const std::string& jpg_filepath);
     // Overwrites the last-run record with this check's command line and error.
-    void logRun(const std::string& commandLine, const std::string& errorText);
+    void logRun(const std::string& commandLine, const std::string& errorText) {
+        tagCheck_.logRun(commandLine, errorText);
+    }
 
     // Opening files and stepping through the folder (nav/).
     // Whether a failing folder entry ends the scan (the Open command reports
@@ -214,7 +217,7 @@ public:
 
     // State read by other rooms and by tests.
     const std::string& commandLine() const noexcept { return commandLine_; }
-    const std::string& lastTagSummary() const noexcept { return lastTagSummary_; }
+    const std::string& lastTagSummary() const noexcept { return tagCheck_.lastSummary(); }
     bool addressBarShown() const noexcept { return addressBarShown_; }
     void setAddressBarShown(bool shown) { addressBarShown_ = shown; }
     bool pictureLoaded() const noexcept { return pictureLoaded_; }
@@ -289,7 +292,6 @@ private:
     int32_t pictureHeight_ = 0;
     std::string currentFileName_;
     int16_t taggedCount_ = 0;
-    std::string lastTagSummary_;
     bool windowHooked_ = false;
     bool vScrollShown_ = false;
     input::ShiftClickGesture shiftClick_;
@@ -297,6 +299,7 @@ private:
     // the direction).
     double wheelPixels_ = 0;
 
+    tags::TagCheck tagCheck_{platform_.registry, platform_.clock};
     frmAbout about_{platform_};
     frmSetting settings_{platform_};
 

@@ -1,7 +1,9 @@
 #pragma once
-// The main window: its controls, its state, and every operation that works on
-// them. The methods are defined in the rooms they belong to (tags/ for the tag
-// check, view/ for the layout and scrolling, ...); this header lists them all.
+// The main window, the form of the program: its controls, its event handlers
+// and the operations the handlers share, defined in app/ one file a concern
+// (keys.cpp, layout.cpp, stepping.cpp, ...). What the rooms own they keep in
+// objects of their own (the tag check, the Shift+Click gesture); the rest of
+// the window's state is still kept here.
 
 #include <array>
 #include <cstdint>
@@ -99,7 +101,8 @@ public:
         tagCheck_.logRun(commandLine, errorText);
     }
 
-    // Opening files and stepping through the folder (nav/).
+    // Opening files and stepping through the folder (app/open_picture.cpp,
+    // app/stepping.cpp, app/tagged_list.cpp).
     // Whether a failing folder entry ends the scan (the Open command reports
     // it) or is skipped (start-up, where nothing could report it usefully).
     enum class ScanFailures { propagate, skip };
@@ -129,7 +132,7 @@ public:
     void imgPrev_Click() { showPrevious(); }
 
     // The shown picture's rows below its first screen, decoded on a thread of
-    // its own (nav/picture_decoding.cpp).
+    // its own (app/picture_decoding.cpp).
     // Whether some of them are still to come, or to be shown.
     bool pictureDecoding() const noexcept { return decoding_ != nullptr; }
     // More rows are there: shows those in view, and when the last is there
@@ -142,7 +145,7 @@ public:
     // under the hourglass.
     void waitForWholePicture();
 
-    // Shrink and original size (view/shrink.cpp).
+    // Shrink and original size (app/shrink.cpp).
     void image_shrink();
     void imgShrink_Click();
     void imgDisplay_MouseUp(const ui::MouseArgs& args);
@@ -187,17 +190,17 @@ public:
     // none, the one message when the browser cannot be started.
     void openShownAddress();
 
-    // Printing (print/print_picture.cpp): the printer dialog, then the shown
+    // Printing (app/print_picture.cpp): the printer dialog, then the shown
     // picture printed with the page's title and address when the bar shows.
     void printPicture();
     // Remembers the dialog's orientation, colour, paper size and quality.
     void savePrintSettings(const platform::PrinterDialog& dialog);
 
-    // Layout (view/layout.cpp).
+    // Layout (app/layout.cpp).
     void layoutWindow();
     void Form_Resize();
 
-    // Scrolling and paging (view/scrolling.cpp).
+    // Scrolling and paging (app/scrolling.cpp; the paging rule in view/paging.h).
     // Sizes the picture frame from the room it has (`frameWidth` ×
     // `frameHeight`) less the bars the picture needs, and sets the bars up.
     void setupScrollBars(int32_t pictureWidth, int32_t pictureHeight, int32_t frameWidth,

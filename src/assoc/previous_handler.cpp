@@ -63,7 +63,7 @@ std::string findPreviousProgId(platform::Registry& registry, platform::Shell& sh
     const std::string ownName = base::upperCase(ownExecutableName(shell));
     for (const std::string_view place : {"_HKCURR", "_HKLOCAL", "_HKROOT"}) {
         const std::string section = keys::joined(name, place);
-        const std::string progId =
+        std::string progId =
             base::trimBlanks(mdlINI::getMachineSetting(registry, section, keys::progIdKey));
         const std::string command =
             base::trimBlanks(mdlINI::getMachineSetting(registry, section, keys::progShellKey));

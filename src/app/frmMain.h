@@ -165,6 +165,9 @@ public:
     void appendSystemMenu();
     // Shows or hides the address bar, its menu entry's check mark in step.
     void toggleAddressBar();
+    // The address bar shown or not, its menu entry checked to match (and
+    // greyed where there is no address to show), the window laid out anew.
+    void showAddressBar(bool shown, bool greyed = false);
     // The system-menu commands and the wheel, ahead of the window's own
     // procedure; nothing for what goes on to it.
     std::optional<intptr_t> handleWindowMessage(uintptr_t window, uint32_t message,

@@ -1,10 +1,6 @@
 // Opening one file into the viewer, also through the Open dialog.
 
-#include <cctype>
-
 #include "app/frmMain.h"
-#include "base/text.h"
-#include "input/commands.h"
 #include "nav/mdlGen.h"
 
 namespace {
@@ -16,10 +12,6 @@ const std::vector<platform::FileType> openFileTypes = {
     {"JPEG Files(*.jpeg;*.jpg)", "*.jpeg;*.jpg"},
     {" Tessmire Files(*.mire;*.mre)", "*.mire;*.mre"},
 };
-
-bool mentionsCancel(const std::string& description) {
-    return base::upperCase(description).find("CANCEL") != std::string::npos;
-}
 
 }  // namespace
 
@@ -79,24 +71,11 @@ void frmMain::browseJPEG() {
         taggedCount_ = scanFolder(mdlGen::getFolder(file));
         openPicture(file);
 
-        if (isContainIPTC(file)) {
-            if (!addressBarShown_) {
-                modifySystemMenuItem(commands::addressBar,
-                                     {std::string(commands::addressBarEntry), true, false});
-            }
-            addressBarShown_ = true;
-            layoutWindow();
-        } else {
-            addressBarShown_ = false;
-            modifySystemMenuItem(commands::addressBar,
-                                 {std::string(commands::addressBarEntry), false, true});
-            layoutWindow();
-        }
+        // A plain picture has no address to show: its entry is greyed.
+        const bool page = isContainIPTC(file);
+        showAddressBar(page, !page);
     } catch (const base::AppError& error) {
-        if (mentionsCancel(error.description()) ||
-            error.number() == base::error_number::dialogCancelled) {
-            return;
-        }
+        if (base::isCancel(error)) return;
         platform_.dialogs.inputBox(error.description(), "browseJPEG",
                                    std::to_string(error.number()));
     }

@@ -51,11 +51,6 @@ bool takes(platform::Printers& printers, PrinterOption option, int16_t value) {
     }
 }
 
-bool isCancel(const base::AppError& error) {
-    return error.number() == base::error_number::dialogCancelled ||
-           base::upperCase(error.description()).find("CANCEL") != std::string::npos;
-}
-
 }  // namespace
 
 void frmMain::printPicture() {
@@ -69,7 +64,7 @@ void frmMain::printPicture() {
         try {
             statement();
         } catch (const base::AppError& error) {
-            if (isCancel(error)) return false;
+            if (base::isCancel(error)) return false;
             platform_.dialogs.inputBox("Error:" + error.description(), errorTitle,
                                        std::to_string(error.number()));
         }
@@ -106,7 +101,7 @@ void frmMain::printPicture() {
     // From here on a step that fails is skipped, but a print that cannot be
     // made is told once, and Cancel anywhere ends the command quietly.
     const auto reportNotPrinted = [&](const base::AppError& error) {
-        if (isCancel(error)) return;
+        if (base::isCancel(error)) return;
         platform_.dialogs.messageBox("The picture was not printed.\r\n\r\n" + error.description(),
                                      productCaption, platform::message_style::exclamation);
     };

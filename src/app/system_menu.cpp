@@ -29,10 +29,12 @@ void frmMain::appendSystemMenu() {
     }
 }
 
-void frmMain::toggleAddressBar() {
+void frmMain::toggleAddressBar() { showAddressBar(!addressBarShown_); }
+
+void frmMain::showAddressBar(bool shown, bool greyed) {
     modifySystemMenuItem(commands::addressBar,
-                         {std::string(commands::addressBarEntry), !addressBarShown_});
-    addressBarShown_ = !addressBarShown_;
+                         {std::string(commands::addressBarEntry), shown, greyed});
+    addressBarShown_ = shown;
     layoutWindow();
 }
 
@@ -107,8 +109,8 @@ void frmMain::showSettings() { settings_.showModeless(); }
 
 void frmMain::openHelp() {
     // The executable's folder, as the program names it: no closing backslash.
-    std::string folder = mdlGen::getFolder(platform_.shell.executablePath());
-    if (folder.size() > 3 && folder.back() == '\\') folder.pop_back();
+    const std::string folder =
+        mdlGen::withoutTrailingBackslash(mdlGen::getFolder(platform_.shell.executablePath()));
     // A missing help file is not reported.
     platform_.shell.shellExecute("open", folder + "\\help.chm", "", folder);
 }

@@ -6,17 +6,11 @@
 #include "app/frmMain.h"
 #include "base/name_case.h"
 #include "base/rounding.h"
+#include "nav/mdlGen.h"
 #include "nav/natural_order.h"
 #include "tags/page_tags.h"
 
 namespace {
-
-// The folder as a file list reports it: no trailing backslash, except for a
-// drive root such as "C:\".
-std::string reportedFolder(const std::string& folder) {
-    if (folder.size() <= 3 || folder.back() != '\\') return folder;
-    return folder.substr(0, folder.size() - 1);
-}
 
 // Index of `name` in `names`, letter case ignored as Windows ignores it in
 // file names, or -1. Indexes are 16-bit: a name found past 32767 raises
@@ -34,7 +28,7 @@ int16_t indexIgnoringCase(const std::vector<std::string>& names, const std::stri
 void frmMain::setListingFolder(const std::string& folder) {
     std::vector<std::string> names = platform_.files.list(folder, file_currDir.pattern());
     std::sort(names.begin(), names.end(), nav::naturalLess);
-    file_currDir.setListing(reportedFolder(folder), std::move(names));
+    file_currDir.setListing(mdlGen::withoutTrailingBackslash(folder), std::move(names));
 }
 
 int16_t frmMain::scanFolder(const std::string& folder, ScanFailures failures) {

@@ -2,9 +2,12 @@
 // The program's one error type: a number and a description, thrown where a
 // procedure raises and caught exactly where a procedure traps.
 
+#include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace base {
 
@@ -36,5 +39,16 @@ inline constexpr int32_t printerError = 482;
 inline constexpr int32_t printerUnavailable = 484;
 inline constexpr int32_t dialogCancelled = 32755;
 }  // namespace error_number
+
+// Whether `error` is the user's Cancel: the number a cancelled dialog raises,
+// or an error whose description speaks of a cancel, in any letter case.
+inline bool isCancel(const AppError& error) {
+    if (error.number() == error_number::dialogCancelled) return true;
+    const std::string text = error.description();
+    constexpr std::string_view word = "CANCEL";
+    return std::search(text.begin(), text.end(), word.begin(), word.end(), [](char a, char b) {
+               return std::toupper(static_cast<unsigned char>(a)) == b;
+           }) != text.end();
+}
 
 }  // namespace base

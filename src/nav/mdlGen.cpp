@@ -34,4 +34,9 @@ std::string getExtension(std::string_view path) {
     return dot == std::string_view::npos ? std::string() : std::string(path.substr(dot));
 }
 
+std::string withoutTrailingBackslash(std::string_view folder) {
+    if (folder.size() <= 3 || folder.back() != '\\') return std::string(folder);
+    return std::string(folder.substr(0, folder.size() - 1));
+}
+
 }  // namespace mdlGen

@@ -23,5 +23,8 @@ std::string getFolder(std::string_view path);
 bool isFullPath(std::string_view path);
 // The extension from the last dot of the whole path, dot included, or "".
 std::string getExtension(std::string_view path);
+// The folder as Windows names it: no trailing backslash, except for a drive
+// root such as "C:\".
+std::string withoutTrailingBackslash(std::string_view folder);
 
 }  // namespace mdlGen

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/dib_format.h"
 #include "platform/win32/scoped_handles.h"
 #include "ui/form.h"
 #include "ui/win32/backend.h"
@@ -46,12 +47,7 @@ inline uint32_t pixelAt(ui::Form& form, HWND window, int x, int y) {
     ui::win32::pumpMessages(form);
     const platform::win32::WindowDc screen(window);
     const platform::win32::ScopedDc memory(CreateCompatibleDC(screen.get()));
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = 1;
-    format.bmiHeader.biHeight = -1;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
+    const BITMAPINFO format = platform::win32::topDown32(1, 1);
     void* bits = nullptr;
     const platform::win32::ScopedBitmap bitmap(
         CreateDIBSection(screen.get(), &format, DIB_RGB_COLORS, &bits, nullptr, 0));

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "platform/win32/dib_format.h"
 #include "platform/win32/scoped_handles.h"
 #include "resource_ids.h"
 
@@ -27,13 +28,7 @@ base::Picture toPicture(HBITMAP handle) {
         return nullptr;
     }
     auto bitmap = std::make_shared<base::Bitmap>(description.bmWidth, description.bmHeight);
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = description.bmWidth;
-    format.bmiHeader.biHeight = -description.bmHeight;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO format = win32::topDown32(description.bmWidth, description.bmHeight);
     const WindowDc screen(nullptr);
     const int rows = GetDIBits(screen.get(), handle, 0, static_cast<UINT>(description.bmHeight),
                                bitmap->row(0), &format, DIB_RGB_COLORS);

@@ -5,6 +5,7 @@
 #include "base/app_error.h"
 #include "base/rounding.h"
 #include "base/sheet_clip.h"
+#include "platform/win32/dib_format.h"
 #include "platform/win32/text_conv.h"
 
 namespace platform {
@@ -190,13 +191,7 @@ void Win32PrinterDevice::paintPicture(const base::Bitmap& picture, double x, dou
         const int bandTop = rowEdge(first);
         const int bandHeight = rowEdge(first + rows) - bandTop;
         if (bandHeight <= 0) continue;  // squeezed into less than a dot
-        BITMAPINFO band = {};
-        band.bmiHeader.biSize = sizeof band.bmiHeader;
-        band.bmiHeader.biWidth = picture.width();
-        band.bmiHeader.biHeight = -rows;  // top-down
-        band.bmiHeader.biPlanes = 1;
-        band.bmiHeader.biBitCount = 32;
-        band.bmiHeader.biCompression = BI_RGB;
+        const BITMAPINFO band = win32::topDown32(picture.width(), rows);
         if (StretchDIBits(dc, to.x, bandTop, to.width, bandHeight, part->source.x, 0,
                           part->source.width, rows, picture.row(first), &band, DIB_RGB_COLORS,
                           SRCCOPY) == 0) {

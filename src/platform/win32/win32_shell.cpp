@@ -14,6 +14,31 @@
 
 namespace platform {
 
+namespace {
+
+// Starts a program with no handles of ours; `application` may be null, when
+// the command line's first word names the program. The started program is on
+// its own: nothing waits for it.
+bool startProgram(const wchar_t* application, std::string_view commandLine, WORD show,
+                  DWORD creationFlags) {
+    // CreateProcessW may write into the command line, so it gets its own copy.
+    std::wstring command = win32::utf8ToWide(commandLine);
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = show;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessW(application, command.data(), nullptr, nullptr, FALSE, creationFlags,
+                        nullptr, nullptr, &startup, &process)) {
+        return false;
+    }
+    const win32::ScopedKernelHandle processHandle(process.hProcess);
+    const win32::ScopedKernelHandle threadHandle(process.hThread);
+    return true;
+}
+
+}  // namespace
+
 ExecutableSearch Win32Shell::findExecutable(std::string_view file, std::string_view directory) {
     // The whole buffer is handed back, so callers see what the call left beyond the path.
     std::wstring found(MAX_PATH, L' ');
@@ -23,21 +48,7 @@ ExecutableSearch Win32Shell::findExecutable(std::string_view file, std::string_v
 }
 
 bool Win32Shell::startProcess(std::string_view commandLine) {
-    // CreateProcessW may write into the command line, so it gets its own copy.
-    std::wstring command = win32::utf8ToWide(commandLine);
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = SW_SHOWNORMAL;
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
-        return false;
-    }
-    // The started program is on its own: nothing waits for it.
-    const win32::ScopedKernelHandle processHandle(process.hProcess);
-    const win32::ScopedKernelHandle threadHandle(process.hThread);
-    return true;
+    return startProgram(nullptr, commandLine, SW_SHOWNORMAL, 0);
 }
 
 bool Win32Shell::openWithClass(std::string_view file, std::string_view progId) {
@@ -61,20 +72,7 @@ bool Win32Shell::openWithClass(std::string_view file, std::string_view progId) {
 
 bool Win32Shell::startMaximized(std::string_view application, std::string_view commandLine) {
     const std::wstring program = win32::utf8ToWide(application);
-    // CreateProcessW may write into the command line, so it gets its own copy.
-    std::wstring command = win32::utf8ToWide(commandLine);
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = SW_SHOWMAXIMIZED;
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE,
-                        NORMAL_PRIORITY_CLASS, nullptr, nullptr, &startup, &process)) {
-        return false;
-    }
-    const win32::ScopedKernelHandle processHandle(process.hProcess);
-    const win32::ScopedKernelHandle threadHandle(process.hThread);
-    return static_cast<bool>(processHandle);
+    return startProgram(program.c_str(), commandLine, SW_SHOWMAXIMIZED, NORMAL_PRIORITY_CLASS);
 }
 
 intptr_t Win32Shell::shellExecute(std::string_view verb, std::string_view file,

@@ -5,37 +5,21 @@
 // shows and fires Click. The box keeps the focus it takes, so the space bar
 // toggles it; every other key goes on to the form, as from any control.
 
-#include <windows.h>
-
-#include <optional>
-
-#include "platform/win32/scoped_handles.h"
 #include "ui/check_box.h"
-#include "ui/win32/child_placement.h"
-#include "ui/win32/peers.h"
-#include "ui/win32/system_window.h"
+#include "ui/win32/system_control_peer.h"
 
 namespace ui::win32 {
 
-class CheckBoxPeer final : public WindowedPeer {
+class CheckBoxPeer final : public SystemControlPeer {
 public:
     CheckBoxPeer(ContainerWindow& container, CheckBox& box);
-
-    void changed(Change what) override;
-    HWND window() const noexcept override { return window_.hwnd(); }
-    void place() override;
 
     void clicked();
 
 private:
-    std::optional<LRESULT> filter(UINT message, WPARAM wParam, LPARAM lParam);
-    void showContent();
+    void showContent() override;
 
-    ContainerWindow& container_;
     CheckBox& box_;
-    ChildWindowState state_;
-    platform::win32::ScopedFont font_;
-    SystemWindow window_;
 };
 
 }  // namespace ui::win32

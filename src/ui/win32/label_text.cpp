@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/rounding.h"
+#include "platform/win32/dib_format.h"
 #include "platform/win32/text_conv.h"
 #include "ui/win32/picture_paint.h"
 #include "ui/win32/units.h"
@@ -25,12 +26,7 @@ constexpr UINT textFormat = DT_NOPREFIX | DT_SINGLELINE;
 // past the advance, and a label cut at the advance loses them.
 LONG inkRight(HDC dc, const std::wstring& text, SIZE advance) {
     const LONG width = advance.cx + advance.cy;  // room for any overhang
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = width;
-    format.bmiHeader.biHeight = -advance.cy;  // top-down
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
+    const BITMAPINFO format = platform::win32::topDown32(width, advance.cy);
     void* bits = nullptr;
     const platform::win32::ScopedBitmap canvas(
         CreateDIBSection(dc, &format, DIB_RGB_COLORS, &bits, nullptr, 0));

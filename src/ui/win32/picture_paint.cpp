@@ -1,23 +1,11 @@
 #include "ui/win32/picture_paint.h"
 
+#include "platform/win32/dib_format.h"
 #include "platform/win32/scoped_handles.h"
 
 namespace ui::win32 {
 
-namespace {
-
-BITMAPINFO topDownHeader(int32_t width, int32_t rows) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -rows;  // negative: the first row is the top one
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    return info;
-}
-
-}  // namespace
+using platform::win32::topDown32;
 
 void drawPictureBand(HDC dc, const base::Bitmap& picture, int x, int y, int64_t sourceLeft,
                      int64_t sourceTop, int width, int rows) {
@@ -28,7 +16,7 @@ void drawPictureBand(HDC dc, const base::Bitmap& picture, int x, int y, int64_t 
     // The band is described as a picture of its own, `rows` high, starting at
     // its first row: the whole of it is copied, so the system's way of
     // counting rows of a top-down picture cannot matter.
-    const BITMAPINFO band = topDownHeader(picture.width(), rows);
+    const BITMAPINFO band = topDown32(picture.width(), rows);
     SetDIBitsToDevice(dc, x, y, static_cast<DWORD>(width), static_cast<DWORD>(rows),
                       static_cast<int>(sourceLeft), 0, 0, static_cast<UINT>(rows),
                       picture.row(static_cast<int32_t>(sourceTop)), &band, DIB_RGB_COLORS);
@@ -41,7 +29,7 @@ void stretchPicture(HDC dc, const base::Bitmap& picture, const RECT& target, con
         target.bottom <= target.top) {
         return;
     }
-    const BITMAPINFO whole = topDownHeader(picture.width(), picture.height());
+    const BITMAPINFO whole = topDown32(picture.width(), picture.height());
     // For a top-down picture StretchDIBits counts the source's rows from the
     // bottom.
     const int bottomUpTop = picture.height() - source.top - sourceHeight;

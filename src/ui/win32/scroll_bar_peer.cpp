@@ -2,40 +2,15 @@
 
 #include <algorithm>
 
-#include "ui/win32/backend_context.h"
-#include "ui/win32/container_window.h"
-#include "ui/win32/keyboard_to_form.h"
-
 namespace ui::win32 {
 
 ScrollBarPeer::ScrollBarPeer(ContainerWindow& container, FlatScrollBar& bar)
-    : container_(container), bar_(bar), state_(wantedState(bar, container)) {
-    const WindowArgs args = childWindowArgs(
-        state_, container.hwnd(),
-        WS_CLIPSIBLINGS | (bar.orientation() == Orientation::vertical ? SBS_VERT : SBS_HORZ));
-    window_.create(L"SCROLLBAR", args, [this](UINT message, WPARAM wParam, LPARAM lParam) {
-        return filter(message, wParam, lParam);
-    });
-    bringToTop(window_.hwnd());
-    showValue();
+    : SystemControlPeer(container, bar), bar_(bar) {
+    makeWindow(L"SCROLLBAR", bar.orientation() == Orientation::vertical ? SBS_VERT : SBS_HORZ,
+               Keys::none);
 }
 
-void ScrollBarPeer::changed(Change what) {
-    if (what == Change::content) {
-        showValue();
-    } else {
-        place();
-    }
-}
-
-void ScrollBarPeer::place() {
-    const ChildWindowState now = wantedState(bar_, container_);
-    applyState(window_.hwnd(), state_, now);
-    state_ = now;
-}
-
-void ScrollBarPeer::showValue() {
-    if (!window_.hwnd()) return;
+void ScrollBarPeer::showContent() {
     SCROLLINFO info{};
     info.cbSize = sizeof info;
     info.fMask = SIF_RANGE | SIF_POS | SIF_PAGE;
@@ -46,8 +21,8 @@ void ScrollBarPeer::showValue() {
     // The thumb is drawn in the next paint cycle, not now: drawing a scroll
     // bar takes longer than repainting the picture it moves, which must not
     // wait for it.
-    SetScrollInfo(window_.hwnd(), SB_CTL, &info, FALSE);
-    InvalidateRect(window_.hwnd(), nullptr, FALSE);
+    SetScrollInfo(window(), SB_CTL, &info, FALSE);
+    InvalidateRect(window(), nullptr, FALSE);
 }
 
 void ScrollBarPeer::userScrolled(int code, int thumbPosition) {
@@ -79,13 +54,6 @@ void ScrollBarPeer::userScrolled(int code, int thumbPosition) {
             return;
     }
     bar_.setValue(static_cast<int16_t>(std::clamp<int32_t>(value, 0, bar_.max())));
-}
-
-std::optional<LRESULT> ScrollBarPeer::filter(UINT message, WPARAM wParam, LPARAM lParam) {
-    // A click on the bar would take the keyboard from the form.
-    const HWND form = container_.context().topLevel();
-    if (message == WM_SETFOCUS && !form) return 0;
-    return keyboardToForm(form, message, wParam, lParam);
 }
 
 }  // namespace ui::win32

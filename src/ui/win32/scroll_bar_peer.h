@@ -5,37 +5,23 @@
 // program's own changes of value and maximum only move the control's thumb.
 // The control never keeps the keyboard: keys go to the form.
 
-#include <windows.h>
-
-#include <optional>
-
 #include "ui/scroll_bar.h"
-#include "ui/win32/child_placement.h"
-#include "ui/win32/peers.h"
-#include "ui/win32/system_window.h"
+#include "ui/win32/system_control_peer.h"
 
 namespace ui::win32 {
 
-class ScrollBarPeer final : public WindowedPeer {
+class ScrollBarPeer final : public SystemControlPeer {
 public:
     ScrollBarPeer(ContainerWindow& container, FlatScrollBar& bar);
-
-    void changed(Change what) override;
-    HWND window() const noexcept override { return window_.hwnd(); }
-    void place() override;
 
     // A WM_HSCROLL or WM_VSCROLL of the control: its request code and, for the
     // thumb, its position (16 bits hold every value of a 16-bit bar).
     void userScrolled(int code, int thumbPosition);
 
 private:
-    std::optional<LRESULT> filter(UINT message, WPARAM wParam, LPARAM lParam);
-    void showValue();
+    void showContent() override;
 
-    ContainerWindow& container_;
     FlatScrollBar& bar_;
-    ChildWindowState state_;
-    SystemWindow window_;
 };
 
 }  // namespace ui::win32

@@ -20,6 +20,7 @@
 #include "nav/folder_scan.h"
 #include "platform/background_decode.h"
 #include "platform/platform.h"
+#include "print/print_command.h"
 #include "tags/tag_check.h"
 #include "ui/file_list_box.h"
 #include "ui/form.h"
@@ -306,6 +307,7 @@ private:
     double wheelPixels_ = 0;
 
     tags::TagCheck tagCheck_{platform_.registry, platform_.clock};
+    print::PrintCommand printCommand_{platform_, productCaption};
     frmAbout about_{platform_};
     frmSetting settings_{platform_};
 

@@ -18,7 +18,6 @@
 #include "base/app_error.h"
 #include "input/shift_click.h"
 #include "nav/folder_scan.h"
-#include "platform/background_decode.h"
 #include "platform/platform.h"
 #include "print/print_command.h"
 #include "tags/tag_check.h"
@@ -30,6 +29,7 @@
 #include "ui/list_box.h"
 #include "ui/picture_box.h"
 #include "ui/scroll_bar.h"
+#include "view/picture_decode.h"
 #include "view/scroll_scale.h"
 
 class frmMain : public ui::Form, private platform::WindowMessageHandler {
@@ -135,7 +135,7 @@ public:
     // The shown picture's rows below its first screen, decoded on a thread of
     // its own (app/picture_decoding.cpp).
     // Whether some of them are still to come, or to be shown.
-    bool pictureDecoding() const noexcept { return decoding_ != nullptr; }
+    bool pictureDecoding() const noexcept { return pictureDecode_.decoding(); }
     // More rows are there: shows those in view, and when the last is there
     // tells of a file found damaged after its first screen.
     void pictureRowsArrived();
@@ -316,11 +316,9 @@ private:
     view::ScrollScale hScale_;
     view::ScrollScale vScale_;
 
-    // The decode of the shown picture's lower rows, the rows of it shown so
-    // far, and the scan of its folder under way. Last, so that their workers
-    // have stopped before anything they report to goes.
-    std::string decodingPath_;
-    int32_t rowsShown_ = 0;
-    std::unique_ptr<platform::BackgroundDecode> decoding_;
+    // The decode of the shown picture's lower rows (view/), and the scan of
+    // its folder under way. Last, so that their workers have stopped before
+    // anything they report to goes.
+    view::PictureDecode pictureDecode_;
     std::unique_ptr<nav::FolderScan> folderScan_;
 };

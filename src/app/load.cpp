@@ -136,6 +136,6 @@ void frmMain::Form_Unload() {
     // The settings dialog goes with the main window, and the viewer's threads
     // end with it: nothing posts to a window that is going.
     settings_.close();
-    decoding_.reset();
+    pictureDecode_.stop();
     folderScan_.reset();
 }

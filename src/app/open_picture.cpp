@@ -24,12 +24,12 @@ bool frmMain::openPicture(const std::string& path, Listing listing) {
     // The first screen is decoded before anything changes, so a file that
     // cannot be decoded leaves the shown picture, its caption and the listing
     // as they were. The rest of the shown picture waits meanwhile.
-    if (decoding_) decoding_->pause();
+    pictureDecode_.pause();
     platform::PartlyDecoded top;
     try {
         top = platform_.pictureCodec.decodeTop(path, firstScreenRows());
     } catch (...) {
-        if (decoding_) decoding_->resume();
+        pictureDecode_.resume();
         throw;
     }
 

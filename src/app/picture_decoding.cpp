@@ -23,39 +23,22 @@ void frmMain::Form_MessagePosted(uint32_t message) {
 }
 
 void frmMain::startDecodingRest(platform::PartlyDecoded top, const std::string& path) {
-    decoding_.reset();
-    rowsShown_ = top.bitmap->rowsReady();
-    if (!top.rest) return;
-    decodingPath_ = path;
-    decoding_ = std::make_unique<platform::BackgroundDecode>(
-        std::move(top.bitmap), std::move(top.rest),
-        postingToWindow(platform::window_message::pictureRows));
+    pictureDecode_.start(std::move(top), path,
+                         postingToWindow(platform::window_message::pictureRows));
 }
 
 void frmMain::pictureRowsArrived() {
-    if (!decoding_) return;
-    const base::Picture picture = decoding_->picture();
-    const int32_t ready = picture->rowsReady();
-    // Rows painted before they were ready show the background: those in the
-    // frame now are drawn again.
     const int32_t firstInView = -imgDisplay.top();
-    const int32_t endOfView = firstInView + frImage.height();
-    if (imgDisplay.picture() == picture && ready > rowsShown_ && rowsShown_ < endOfView &&
-        ready > firstInView) {
-        imgDisplay.showReadyRows();
-    }
-    rowsShown_ = ready;
-    if (!decoding_->finished()) return;
-
-    std::optional<base::AppError> failure = decoding_->takeFailure();
-    decoding_.reset();
+    const view::PictureDecode::Arrival arrival = pictureDecode_.rowsArrived(
+        imgDisplay.picture(), firstInView, firstInView + frImage.height());
+    if (arrival.redraw) imgDisplay.showReadyRows();
     // Shown as far as it could be decoded, the rest grey; the user is told.
-    if (failure) reportUnopenable(decodingPath_, *failure);
+    if (arrival.failure) reportUnopenable(arrival.path, *arrival.failure);
 }
 
 void frmMain::waitForWholePicture() {
     if (!pictureDecoding()) return;
     const ui::HourglassPointer hourglass;
-    decoding_->finish();
+    pictureDecode_.finish();
     pictureRowsArrived();
 }

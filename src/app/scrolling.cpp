@@ -7,41 +7,28 @@
 #include "base/resume_next.h"
 #include "base/rounding.h"
 #include "view/paging.h"
+#include "view/viewport.h"
 
 namespace {
 
 // The maximum a hidden scroll bar is given.
 constexpr int16_t hiddenMaximum = 100;
-// Rows skipped at the top as soon as the picture is scrolled at all.
-constexpr int32_t scrolledTopMargin = 5;
 
-// Half the room left around a picture that fits, rounded halves to even.
-int32_t centred(int32_t frame, int32_t picture) {
-    return base::roundTo<int32_t>((static_cast<double>(frame) - picture) / 2);
-}
+using view::centred;
 
 }  // namespace
 
 void frmMain::setupScrollBars(int32_t pictureWidth, int32_t pictureHeight, int32_t frameWidth,
                               int32_t frameHeight) {
-    // One bar's strip can make the other bar needed: a picture that fits the
-    // frame but not the frame less that strip gets a bar too, and never has
-    // its edges cut off.
     // The room made beside the frame for a bar, at the window's DPI.
-    const int32_t roomX = scaledX(scrollBarRoom);
     const int32_t roomY = scaledY(scrollBarRoom);
-    bool needVertical = pictureHeight > frameHeight;
-    bool needHorizontal = pictureWidth > frameWidth;
-    needVertical = needVertical || (needHorizontal && pictureHeight > frameHeight - roomY);
-    needHorizontal = needHorizontal || (needVertical && pictureWidth > frameWidth - roomX);
-    needVertical = needVertical || (needHorizontal && pictureHeight > frameHeight - roomY);
-    // The ranges run over what the frame shows beside the bars, so the
-    // picture's last rows and columns can always be brought into view.
-    const int32_t shownWidth = frameWidth - (needVertical ? roomX : 0);
-    const int32_t shownHeight = frameHeight - (needHorizontal ? roomY : 0);
+    const view::Bars bars = view::barsFor(pictureWidth, pictureHeight, frameWidth, frameHeight,
+                                          scaledX(scrollBarRoom), roomY);
+    const int32_t shownWidth = bars.shownWidth;
+    const int32_t shownHeight = bars.shownHeight;
     frImage.move(frImage.left(), frImage.top(), shownWidth, shownHeight);
 
-    if (needHorizontal) {
+    if (bars.horizontal) {
         scroll_h.setLeft(frImage.left());
         scroll_h.setTop(clientHeight() - roomY);
         scroll_h.setWidth(frImage.width());
@@ -56,7 +43,7 @@ void frmMain::setupScrollBars(int32_t pictureWidth, int32_t pictureHeight, int32
         imgDisplay.setLeft(centred(frImage.width(), imgDisplay.width()));
     }
 
-    if (needVertical) {
+    if (bars.vertical) {
         scroll_v.setTop(frImage.top());
         scroll_v.setHeight(frImage.height());
         scroll_v.setLeft(frImage.width());
@@ -85,12 +72,7 @@ void frmMain::scroll_h_Change() {
 }
 
 void frmMain::scroll_v_Change() {
-    // Offsets are 32-bit: a value near the 16-bit maximum still reaches the
-    // picture's last rows.
-    base::resumeNext([&] {
-        const int16_t value = scroll_v.value();
-        imgDisplay.setTop(value > 0 ? -(vScale_.pixels(value) + scrolledTopMargin) : 0);
-    });
+    base::resumeNext([&] { imgDisplay.setTop(view::pictureTopFor(scroll_v.value(), vScale_)); });
 }
 
 void frmMain::imgDown_Click() {

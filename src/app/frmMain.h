@@ -31,6 +31,7 @@
 #include "ui/scroll_bar.h"
 #include "view/picture_decode.h"
 #include "view/scroll_scale.h"
+#include "view/wheel.h"
 
 class frmMain : public ui::Form, private platform::WindowMessageHandler {
 public:
@@ -302,9 +303,7 @@ private:
     bool windowHooked_ = false;
     bool vScrollShown_ = false;
     input::ShiftClickGesture shiftClick_;
-    // Wheel movement not yet made into whole pixels, in pixels (its sign is
-    // the direction).
-    double wheelPixels_ = 0;
+    view::WheelScroll wheel_;
 
     tags::TagCheck tagCheck_{platform_.registry, platform_.clock};
     print::PrintCommand printCommand_{platform_, productCaption};

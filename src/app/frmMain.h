@@ -16,6 +16,7 @@
 #include "about/frmAbout.h"
 #include "assoc/frmSetting.h"
 #include "base/app_error.h"
+#include "input/keyboard.h"
 #include "input/shift_click.h"
 #include "nav/folder_scan.h"
 #include "platform/platform.h"
@@ -158,6 +159,9 @@ public:
     // True when the key ran an Alt command: it goes no further.
     bool Form_KeyDown(int16_t keyCode, int16_t shift);
     void Form_KeyUp(int16_t keyCode, int16_t shift);
+    // Runs one of the viewer's commands, from its key or its menu entry; true
+    // when it was one (not a movement).
+    bool runCommand(input::KeyCommand command);
     // The window lost activation or the keyboard focus: a Shift let go
     // elsewhere never reaches it, so the Shift+Click gesture ends here.
     void Form_Deactivate();

@@ -15,7 +15,8 @@ bool frmMain::Form_KeyDown(int16_t keyCode, int16_t shift) {
     const int32_t maximum = scroll_v.max();
     const auto moveTo = [&](int32_t target) { scroll_v.setValue(static_cast<int16_t>(target)); };
     using input::KeyCommand;
-    switch (input::keyCommand(keyCode, shift)) {
+    const KeyCommand command = input::keyCommand(keyCode, shift);
+    switch (command) {
         case KeyCommand::pageDown:
             if (paging) moveTo(view::pageDownFrom(value, maximum, frImage.height(), vScale_));
             return false;
@@ -37,6 +38,16 @@ bool frmMain::Form_KeyDown(int16_t keyCode, int16_t shift) {
         case KeyCommand::pageDownButton:
             imgDown_Click();
             return false;
+        case KeyCommand::none:
+            return false;
+        default:
+            return runCommand(command);
+    }
+}
+
+bool frmMain::runCommand(input::KeyCommand command) {
+    using input::KeyCommand;
+    switch (command) {
         case KeyCommand::openFile:
             browseJPEG();
             return true;
@@ -55,10 +66,9 @@ bool frmMain::Form_KeyDown(int16_t keyCode, int16_t shift) {
         case KeyCommand::settings:
             showSettings();
             return true;
-        case KeyCommand::none:
+        default:
             return false;
     }
-    return false;
 }
 
 void frmMain::Form_KeyUp(int16_t /*keyCode*/, int16_t shift) {

@@ -36,28 +36,12 @@ void frmMain::showAddressBar(bool shown, bool greyed) {
 std::optional<intptr_t> frmMain::handleWindowMessage(uintptr_t, uint32_t message, uintptr_t wParam,
                                                      intptr_t) {
     if (message == platform::window_message::systemCommand) {
-        switch (wParam) {
-            case commands::addressBar:
-                toggleAddressBar();
-                return 1;
-            case commands::about:
-                showAbout();
-                return 1;
-            case commands::help:
-                openHelp();
-                return 1;
-            case commands::open:
-                browseJPEG();
-                return 1;
-            case commands::print:
-                printPicture();
-                return 1;
-            case commands::settings:
-                showSettings();
-                return 1;
-            default:
-                return std::nullopt;
+        for (const commands::Entry& entry : commands::menuEntries) {
+            if (wParam != static_cast<uintptr_t>(entry.id)) continue;
+            runCommand(entry.command);
+            return 1;
         }
+        return std::nullopt;
     }
     if (message == platform::window_message::mouseWheel && vScrollShown_) {
         scrollByWheel(highWord(wParam));

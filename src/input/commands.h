@@ -5,6 +5,7 @@
 
 #include <string_view>
 
+#include "input/keyboard.h"
 #include "resource_ids.h"
 
 namespace commands {
@@ -14,12 +15,17 @@ inline constexpr std::string_view addressBarEntry = "&Address bar\tAlt+A";
 struct Entry {
     int id;
     std::string_view text;
+    input::KeyCommand command;  // what the entry does: as its key does
 };
 
 // In the menu's order, below a separator.
 inline constexpr Entry menuEntries[] = {
-    {open, "&Open...\tAlt+O"},      {print, "&Print...\tAlt+P"}, {addressBar, addressBarEntry},
-    {settings, "S&ettings\tAlt+S"}, {about, "A&bout\tAlt+B"},    {help, "&How To\tAlt+H"},
+    {open, "&Open...\tAlt+O", input::KeyCommand::openFile},
+    {print, "&Print...\tAlt+P", input::KeyCommand::print},
+    {addressBar, addressBarEntry, input::KeyCommand::toggleAddressBar},
+    {settings, "S&ettings\tAlt+S", input::KeyCommand::settings},
+    {about, "A&bout\tAlt+B", input::KeyCommand::about},
+    {help, "&How To\tAlt+H", input::KeyCommand::help},
 };
 
 }  // namespace commands

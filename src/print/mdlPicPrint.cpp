@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "base/app_error.h"
-#include "base/picture_scale.h"
 #include "base/rounding.h"
 #include "print/print_lines.h"
 #include "ui/picture_box.h"
+#include "view/downscale.h"
 
 namespace mdlPicPrint {
 
@@ -101,9 +101,9 @@ base::Picture atPrintedSize(const PictureHolder& holder, double width, double he
         return holder.picture;
     }
     try {
-        return base::downscaled(picture,
-                                static_cast<int32_t>(std::min<double>(dotsAcross, picture.width())),
-                                static_cast<int32_t>(std::min<double>(dotsDown, picture.height())));
+        return view::downscale(holder.picture,
+                               static_cast<int32_t>(std::min<double>(dotsAcross, picture.width())),
+                               static_cast<int32_t>(std::min<double>(dotsDown, picture.height())));
     } catch (const std::bad_alloc&) {
         return holder.picture;
     }

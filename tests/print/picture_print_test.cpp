@@ -9,9 +9,9 @@
 #include <cmath>
 #include <string>
 
-#include "base/picture_scale.h"
 #include "support/fake_pictures.h"
 #include "support/recording_printer.h"
+#include "view/downscale.h"
 
 namespace {
 
@@ -224,9 +224,9 @@ TEST(PicturePrintTest, APictureIsSentAtThePixelsItCoversOnTheSheet) {
         EXPECT_EQ(paint.pixelsHigh, std::min(8000.0, std::ceil(paint.height)));
     }
     // Averaged, not picked: rows of black and white become grey.
-    base::Bitmap stripes(3, 4);
-    for (int32_t y = 0; y < 4; ++y) std::fill_n(stripes.row(y), 3, y % 2 ? 0xFFFFFFu : 0u);
-    const base::Picture reduced = base::downscaled(stripes, 2, 2);
+    auto stripes = std::make_shared<base::Bitmap>(3, 4);
+    for (int32_t y = 0; y < 4; ++y) std::fill_n(stripes->row(y), 3, y % 2 ? 0xFFFFFFu : 0u);
+    const base::Picture reduced = view::downscale(stripes, 2, 2);
     for (int32_t y = 0; y < 2; ++y) {
         for (int32_t x = 0; x < 2; ++x) EXPECT_EQ(reduced->row(y)[x], 0x808080u);
     }

@@ -18,7 +18,7 @@
 #include "base/app_error.h"
 #include "input/keyboard.h"
 #include "input/shift_click.h"
-#include "nav/folder_scan.h"
+#include "nav/folder.h"
 #include "platform/platform.h"
 #include "print/print_command.h"
 #include "tags/tag_check.h"
@@ -106,9 +106,6 @@ public:
 
     // Opening files and stepping through the folder (app/open_picture.cpp,
     // app/stepping.cpp, app/tagged_list.cpp).
-    // Whether a failing folder entry ends the scan (the Open command reports
-    // it) or is skipped (start-up, where nothing could report it usefully).
-    enum class ScanFailures { propagate, skip };
     // Whether an opening reads the folder's listing anew, or goes by the one
     // just read for the same folder (start-up reads it once for the opening
     // and the scan).
@@ -117,15 +114,14 @@ public:
     // user has been told). Raises base::AppError when it cannot be decoded.
     bool openPicture(const std::string& path, Listing listing = Listing::readAnew);
     void browseJPEG();
-    // Reads the listing and counts its page images here.
-    int16_t scanFolder(const std::string& folder, ScanFailures failures = ScanFailures::propagate);
+    // Reads the listing and counts its page images here (nav::Folder::scan).
+    int16_t scanFolder(const std::string& folder);
     // Counts the folder's page images on a thread of its own; the caption
     // shows the count once folderScanned() has taken it. Reads the listing
     // as it was last read.
     void startFolderScan(const std::string& folder);
     void folderScanned();
-    bool folderScanning() const noexcept { return folderScan_ != nullptr; }
-    int16_t findListedIndex() const;
+    bool folderScanning() const noexcept { return folder_.scanning(); }
     int16_t findTaggedIndex(const std::string& name) const;
     bool openIfTagged(const std::string& path);
     void showNext();
@@ -243,8 +239,8 @@ public:
     }
     int32_t pictureWidth() const noexcept { return pictureWidth_; }
     int32_t pictureHeight() const noexcept { return pictureHeight_; }
-    const std::string& currentFileName() const noexcept { return currentFileName_; }
-    int16_t taggedCount() const noexcept { return taggedCount_; }
+    const std::string& currentFileName() const noexcept { return folder_.shownName(); }
+    int16_t taggedCount() const noexcept { return folder_.pageCount(); }
     bool addressClickPending() const noexcept { return shiftClick_.clicked(); }
 
 private:
@@ -264,8 +260,6 @@ private:
         lblTitle.setCaption(labels.title);
         lblAddress.setCaption(labels.address);
     }
-    // Points file_currDir at `folder` and reads its listing anew.
-    void setListingFolder(const std::string& folder);
     // One step through the folder listing, forwards (+1) or backwards (-1).
     void step(int direction);
     // openPicture on the paths where nothing else reports a picture that
@@ -278,6 +272,11 @@ private:
     // Decodes the rest of a picture just shown, and lets the decode of the
     // one before it go.
     void startDecodingRest(platform::PartlyDecoded top, const std::string& path);
+    // The viewer's own messages (WM_APP + n), posted by its threads to this
+    // window: more rows of the shown picture are decoded; the folder's page
+    // images are counted.
+    static constexpr uint32_t pictureRowsMessage = 0x8001;
+    static constexpr uint32_t folderScannedMessage = 0x8002;
     // What the viewer's threads call to say they have news: `message` posted
     // to this window, safe on any thread.
     std::function<void()> postingToWindow(uint32_t message);
@@ -302,8 +301,6 @@ private:
     bool pictureLoaded_ = false;
     int32_t pictureWidth_ = 0;
     int32_t pictureHeight_ = 0;
-    std::string currentFileName_;
-    int16_t taggedCount_ = 0;
     bool windowHooked_ = false;
     bool vScrollShown_ = false;
     input::ShiftClickGesture shiftClick_;
@@ -319,9 +316,9 @@ private:
     view::ScrollScale hScale_;
     view::ScrollScale vScale_;
 
-    // The decode of the shown picture's lower rows (view/), and the scan of
-    // its folder under way. Last, so that their workers have stopped before
-    // anything they report to goes.
+    // The shown picture's folder (nav/) and the decode of its lower rows
+    // (view/). Last, so that their workers have stopped before anything they
+    // report to goes.
+    nav::Folder folder_{platform_.files, file_currDir, lstFile};
     view::PictureDecode pictureDecode_;
-    std::unique_ptr<nav::FolderScan> folderScan_;
 };

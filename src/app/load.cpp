@@ -3,7 +3,7 @@
 #include "app/frmMain.h"
 #include "assoc/mdlFileAssoc.h"
 #include "base/text.h"
-#include "nav/mdlGen.h"
+#include "platform/mdlGen.h"
 #include "settings/mdlINI.h"
 
 namespace {
@@ -34,7 +34,7 @@ frmMain::LoadOutcome frmMain::Form_Load() {
         prepareWindow();
         // One read of the listing serves the opening and the scan.
         const std::string folder = mdlGen::getFolder(path);
-        setListingFolder(folder);
+        folder_.readListing(folder);
         // The bar names only a page on view: the start-up picture has none.
         if (!openPictureOrReport(path, Listing::asRead)) setPageLabels({});
         // The page is shown first; the count of its folder's page images
@@ -137,5 +137,5 @@ void frmMain::Form_Unload() {
     // end with it: nothing posts to a window that is going.
     settings_.close();
     pictureDecode_.stop();
-    folderScan_.reset();
+    folder_.stopScan();
 }

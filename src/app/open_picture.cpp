@@ -1,7 +1,7 @@
 // Opening one file into the viewer, also through the Open dialog.
 
 #include "app/frmMain.h"
-#include "nav/mdlGen.h"
+#include "platform/mdlGen.h"
 
 namespace {
 
@@ -33,8 +33,8 @@ bool frmMain::openPicture(const std::string& path, Listing listing) {
         throw;
     }
 
-    currentFileName_ = mdlGen::getFileName(path);
-    if (listing == Listing::readAnew) setListingFolder(mdlGen::getFolder(path));
+    folder_.setShown(mdlGen::getFileName(path));
+    if (listing == Listing::readAnew) folder_.readListing(mdlGen::getFolder(path));
     updateTitle();
     imgDisplay.setTop(0);
     // A new file always starts at its original size.
@@ -68,7 +68,7 @@ void frmMain::browseJPEG() {
                                          information);
             return;
         }
-        taggedCount_ = scanFolder(mdlGen::getFolder(file));
+        scanFolder(mdlGen::getFolder(file));
         openPicture(file);
 
         // A plain picture has no address to show: its entry is greyed.

@@ -18,13 +18,13 @@ std::function<void()> frmMain::postingToWindow(uint32_t message) {
 }
 
 void frmMain::Form_MessagePosted(uint32_t message) {
-    if (message == platform::window_message::pictureRows) pictureRowsArrived();
-    if (message == platform::window_message::folderScanned) folderScanned();
+    if (message == pictureRowsMessage) pictureRowsArrived();
+    if (message == folderScannedMessage) folderScanned();
 }
 
 void frmMain::startDecodingRest(platform::PartlyDecoded top, const std::string& path) {
     pictureDecode_.start(std::move(top), path,
-                         postingToWindow(platform::window_message::pictureRows));
+                         postingToWindow(pictureRowsMessage));
 }
 
 void frmMain::pictureRowsArrived() {

@@ -3,7 +3,7 @@
 
 #include "app/frmMain.h"
 #include "input/commands.h"
-#include "nav/mdlGen.h"
+#include "platform/mdlGen.h"
 
 namespace {
 

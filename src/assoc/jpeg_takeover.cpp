@@ -3,7 +3,7 @@
 #include "assoc/assoc_keys.h"
 #include "assoc/mdlFileAssoc.h"
 #include "base/text.h"
-#include "nav/mdlGen.h"
+#include "platform/mdlGen.h"
 #include "settings/mdlINI.h"
 #include "settings/modReg.h"
 

@@ -1,11 +1,34 @@
 #include "nav/folder_scan.h"
 
 #include <exception>
+#include <limits>
 #include <utility>
 
+#include "base/rounding.h"
 #include "tags/page_tags.h"
 
 namespace nav {
+
+std::vector<std::string> findPageImages(const std::string& folder,
+                                        const std::vector<std::string>& names,
+                                        ScanFailures failures,
+                                        const std::atomic<bool>& stopping) {
+    std::vector<std::string> pageImages;
+    for (const std::string& name : names) {
+        if (stopping.load(std::memory_order_relaxed)) break;
+        try {
+            if (!tags::isPageImage(folder + "\\" + name)) continue;
+            if (pageImages.size() == std::numeric_limits<int16_t>::max()) {
+                base::raiseOverflow();  // a failing entry like any other
+            }
+            pageImages.push_back(name);
+        } catch (const std::exception&) {
+            // Unreadable, or no memory for its tags.
+            if (failures == ScanFailures::propagate) throw;
+        }
+    }
+    return pageImages;
+}
 
 FolderScan::FolderScan(std::string folder, std::vector<std::string> names,
                        std::function<void()> done)
@@ -24,15 +47,10 @@ FolderScan::~FolderScan() {
 }
 
 void FolderScan::scan() noexcept {
-    for (const std::string& name : names_) {
-        if (stopping_.load(std::memory_order_relaxed)) return;
-        try {
-            if (tags::isPageImage(folder_ + "\\" + name)) {
-                pageImages_.push_back(name);
-            }
-        } catch (const std::exception&) {
-            // Unreadable, or no memory for its tags: not counted.
-        }
+    try {
+        pageImages_ = findPageImages(folder_, names_, ScanFailures::skip, stopping_);
+    } catch (const std::exception&) {
+        // No memory for the list: what was found is lost, none counted.
     }
     finished_.store(true, std::memory_order_release);
     if (done_) done_();

@@ -16,11 +16,23 @@
 
 namespace nav {
 
+// Whether a failing folder entry ends the scan (the Open command reports it)
+// or is skipped (start-up, where nothing could report it usefully). The count
+// is 16-bit: the 32768th page image is such a failure (overflow, 6).
+enum class ScanFailures { propagate, skip };
+
+// The names among `names` in `folder` (joined with a backslash) whose files
+// are page images, in their order, under the count's rule. Stops early, with
+// what it found, once `stopping` is set.
+std::vector<std::string> findPageImages(const std::string& folder,
+                                        const std::vector<std::string>& names,
+                                        ScanFailures failures,
+                                        const std::atomic<bool>& stopping);
+
 class FolderScan {
 public:
-    // Reads the tags of each of `names` in `folder`, joined to it with a
-    // backslash. A file that cannot be read is no page image. When no thread
-    // can be started, scans here.
+    // findPageImages, failures skipped. When no thread can be started, scans
+    // here.
     FolderScan(std::string folder, std::vector<std::string> names, std::function<void()> done);
     // Stops after the file it is reading, and waits for it.
     ~FolderScan();

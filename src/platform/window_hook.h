@@ -1,8 +1,8 @@
 #pragma once
 // Messages of a window, seen by the program before the window's own
 // procedure: how the main window gets its system-menu commands and the wheel.
-// Word from the threads that decode its picture and scan its folder is posted
-// here too, and reaches the window's own procedure (its form's MessagePosted).
+// Messages the program posts to its own window (WM_APP and up) pass it by and
+// reach the window's own procedure.
 
 #include <cstdint>
 #include <optional>
@@ -13,10 +13,6 @@ namespace platform {
 namespace window_message {
 inline constexpr uint32_t systemCommand = 0x0112;
 inline constexpr uint32_t mouseWheel = 0x020A;
-// The program's own (WM_APP + 1): more rows of the shown picture are decoded.
-inline constexpr uint32_t pictureRows = 0x8001;
-// The program's own (WM_APP + 2): the folder's page images are counted.
-inline constexpr uint32_t folderScanned = 0x8002;
 }  // namespace window_message
 
 class WindowMessageHandler {

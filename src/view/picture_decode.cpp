@@ -10,7 +10,7 @@ void PictureDecode::start(platform::PartlyDecoded top, const std::string& path,
     rowsShown_ = top.bitmap->rowsReady();
     if (!top.rest) return;
     path_ = path;
-    worker_ = std::make_unique<platform::BackgroundDecode>(
+    worker_ = std::make_unique<view::BackgroundDecode>(
         std::move(top.bitmap), std::move(top.rest), std::move(progressed));
 }
 

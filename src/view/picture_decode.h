@@ -11,7 +11,7 @@
 
 #include "base/app_error.h"
 #include "base/bitmap.h"
-#include "platform/background_decode.h"
+#include "view/background_decode.h"
 #include "platform/picture_codec.h"
 
 namespace view {
@@ -54,7 +54,7 @@ public:
 private:
     std::string path_;
     int32_t rowsShown_ = 0;
-    std::unique_ptr<platform::BackgroundDecode> worker_;
+    std::unique_ptr<view::BackgroundDecode> worker_;
 };
 
 }  // namespace view

@@ -6,7 +6,7 @@
 
 #include "app/frmMain.h"
 #include "input/commands.h"
-#include "nav/mdlGen.h"
+#include "platform/mdlGen.h"
 #include "nav/natural_order.h"
 #include "settings/mdlINI.h"
 #include "support/fake_platform.h"

@@ -1,4 +1,4 @@
-#include "nav/mdlGen.h"
+#include "platform/mdlGen.h"
 
 #include "base/text.h"
 

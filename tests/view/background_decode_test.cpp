@@ -12,7 +12,7 @@
 #include <stdexcept>
 #include <thread>
 
-#include "platform/background_decode.h"
+#include "view/background_decode.h"
 #include "platform/jpeg/jpeg_picture_codec.h"
 #include "platform/jpeg_samples.h"
 #include "support/temp_dir.h"
@@ -71,7 +71,7 @@ TEST_P(HandOverTest, EveryRowReadIsFinishedAndWhatCouldNotBeDecodedIsGrey) {
     ASSERT_TRUE(top.rest);
     const base::Picture picture = top.bitmap;
     std::atomic<int> reports{0};
-    platform::BackgroundDecode decode(std::move(top.bitmap), std::move(top.rest),
+    view::BackgroundDecode decode(std::move(top.bitmap), std::move(top.rest),
                                       [&reports] { ++reports; });
 
     // The painter's side: each row as soon as it is ready, never after.
@@ -116,7 +116,7 @@ INSTANTIATE_TEST_SUITE_P(Files, HandOverTest,
 TEST_F(BackgroundDecodeTest, PausedDecodeWritesNothingUntilItGoesOn) {
     platform::PartlyDecoded top = codec_.decodeTop(cutTo(1.0), firstScreen);
     const base::Picture picture = top.bitmap;
-    platform::BackgroundDecode decode(std::move(top.bitmap), std::move(top.rest), {});
+    view::BackgroundDecode decode(std::move(top.bitmap), std::move(top.rest), {});
     decode.pause();
     const int32_t paused = picture->rowsReady();
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
@@ -139,7 +139,7 @@ TEST(BackgroundDecodeFailure, AnyExceptionOfTheReaderIsAFailureToTellNotTheProgr
     auto bitmap = std::make_shared<base::Bitmap>(4, 100);
     bitmap->setRowsReady(10);
     const base::Picture picture = bitmap;
-    platform::BackgroundDecode decode(std::move(bitmap), std::make_unique<ThrowingReader>(), {});
+    view::BackgroundDecode decode(std::move(bitmap), std::make_unique<ThrowingReader>(), {});
     decode.finish();
     EXPECT_TRUE(picture->complete());
     EXPECT_EQ(picture->row(99)[0], missingPixel);

@@ -26,13 +26,13 @@
 #include "base/bitmap.h"
 #include "platform/picture_codec.h"
 
-namespace platform {
+namespace view {
 
 class BackgroundDecode {
 public:
     // Starts the worker on the rows of `bitmap` from its first row not ready,
     // read from `rest`. When no thread can be started, decodes them here.
-    BackgroundDecode(std::shared_ptr<base::Bitmap> bitmap, std::unique_ptr<BandReader> rest,
+    BackgroundDecode(std::shared_ptr<base::Bitmap> bitmap, std::unique_ptr<platform::BandReader> rest,
                      std::function<void()> progressed);
     // Stops the worker after the band it is on, and waits for it.
     ~BackgroundDecode();
@@ -63,7 +63,7 @@ private:
     void report() const noexcept;
 
     std::shared_ptr<base::Bitmap> bitmap_;
-    std::unique_ptr<BandReader> rest_;
+    std::unique_ptr<platform::BandReader> rest_;
     std::function<void()> progressed_;
     std::atomic<bool> stopping_{false};
     // Written by the worker before it marks the last row ready.
@@ -71,4 +71,4 @@ private:
     std::thread worker_;
 };
 
-}  // namespace platform
+}  // namespace view

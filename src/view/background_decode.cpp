@@ -1,4 +1,4 @@
-#include "platform/background_decode.h"
+#include "view/background_decode.h"
 
 #include <algorithm>
 #include <chrono>
@@ -6,7 +6,7 @@
 #include <new>
 #include <utility>
 
-namespace platform {
+namespace view {
 namespace {
 
 // Rows per band: small enough that a stop waits well under a millisecond for
@@ -22,7 +22,7 @@ constexpr uint32_t missingPixel = 0x00808080;
 }  // namespace
 
 BackgroundDecode::BackgroundDecode(std::shared_ptr<base::Bitmap> bitmap,
-                                   std::unique_ptr<BandReader> rest,
+                                   std::unique_ptr<platform::BandReader> rest,
                                    std::function<void()> progressed)
     : bitmap_(std::move(bitmap)), rest_(std::move(rest)), progressed_(std::move(progressed)) {
     start();
@@ -102,4 +102,4 @@ void BackgroundDecode::report() const noexcept {
     if (progressed_) progressed_();
 }
 
-}  // namespace platform
+}  // namespace view

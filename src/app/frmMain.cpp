@@ -90,7 +90,6 @@ void frmMain::buildControls() {
         button.image.setToolTip(button.toolTip);
         button.image.setMouseIcon(ui::PointerIcon::hand);
     }
-    imgShrink.setTag("0");
 
     frImage.setBackColor(ui::white);
     imgDisplay.setBackColor(ui::rgb(239, 241, 241));
@@ -138,7 +137,7 @@ void frmMain::placeInPixels() {
     imgDown.setPicture(picture(PictureId::pageDown));
     imgBottom.setPicture(picture(PictureId::toEnd));
     imgShrink.setPicture(picture(PictureId::shrink));
-    if (!pictureLoaded_) {
+    if (!viewport_.loaded()) {
         base::Picture startup = picture(PictureId::startup);
         const int32_t width = startup ? startup->width() : x(4155);
         const int32_t height = startup ? startup->height() : y(4155);

@@ -31,7 +31,7 @@
 #include "ui/picture_box.h"
 #include "ui/scroll_bar.h"
 #include "view/picture_decode.h"
-#include "view/scroll_scale.h"
+#include "view/viewport.h"
 #include "view/wheel.h"
 
 class frmMain : public ui::Form, private platform::WindowMessageHandler {
@@ -228,8 +228,9 @@ public:
     const std::string& lastTagSummary() const noexcept { return tagCheck_.lastSummary(); }
     bool addressBarShown() const noexcept { return addressBarShown_; }
     void setAddressBarShown(bool shown) { addressBarShown_ = shown; }
-    bool pictureLoaded() const noexcept { return pictureLoaded_; }
-    bool vScrollShown() const noexcept { return vScrollShown_; }
+    bool pictureLoaded() const noexcept { return viewport_.loaded(); }
+    bool vScrollShown() const noexcept { return viewport_.verticalBar(); }
+    bool shrunk() const noexcept { return viewport_.shrunk(); }
     bool shiftDown() const noexcept { return shiftClick_.held(); }
     void setShiftDown(bool down) {
         if (down)
@@ -237,8 +238,8 @@ public:
         else
             shiftClick_.cancel();
     }
-    int32_t pictureWidth() const noexcept { return pictureWidth_; }
-    int32_t pictureHeight() const noexcept { return pictureHeight_; }
+    int32_t pictureWidth() const noexcept { return viewport_.pictureWidth(); }
+    int32_t pictureHeight() const noexcept { return viewport_.pictureHeight(); }
     const std::string& currentFileName() const noexcept { return folder_.shownName(); }
     int16_t taggedCount() const noexcept { return folder_.pageCount(); }
     bool addressClickPending() const noexcept { return shiftClick_.clicked(); }
@@ -298,11 +299,7 @@ private:
     // Main-window state shared by the rooms.
     bool windowPrepared_ = false;
     bool addressBarShown_ = true;
-    bool pictureLoaded_ = false;
-    int32_t pictureWidth_ = 0;
-    int32_t pictureHeight_ = 0;
     bool windowHooked_ = false;
-    bool vScrollShown_ = false;
     input::ShiftClickGesture shiftClick_;
     view::WheelScroll wheel_;
 
@@ -311,10 +308,7 @@ private:
     frmAbout about_{platform_};
     frmSetting settings_{platform_};
 
-    // Pixels per scroll unit of each bar: 1 unless the picture outgrows the
-    // 16-bit scroll range.
-    view::ScrollScale hScale_;
-    view::ScrollScale vScale_;
+    view::Viewport viewport_;
 
     // The shown picture's folder (nav/) and the decode of its lower rows
     // (view/). Last, so that their workers have stopped before anything they

@@ -50,7 +50,7 @@ void frmMain::layoutWindow() {
 
     resumeNext([&] { frImage.setTop(addressBarShown_ ? frAddress.height() : 0); });
     const int32_t frameHeight = clientHeight() - (addressBarShown_ ? scaledY(addressBarHeight) : 0);
-    if (!pictureLoaded_) {
+    if (!viewport_.loaded()) {
         resumeNext([&] { frImage.setHeight(frameHeight); });
         resumeNext([&] { frImage.setWidth(clientWidth()); });
         return;

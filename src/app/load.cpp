@@ -15,7 +15,7 @@ constexpr std::string_view addressBarKey = "ADDRESS_BAR";
 frmMain::LoadOutcome frmMain::Form_Load() {
     // A run that ends during the load is never seen in the task list.
     setShowInTaskbar(false);
-    pictureLoaded_ = false;
+    viewport_.clear();
     addressBarShown_ = true;
     shiftClick_.cancel();
 

@@ -40,7 +40,6 @@ bool frmMain::openPicture(const std::string& path, Listing listing) {
     // A new file always starts at its original size.
     showPicture(top.bitmap);
     startDecodingRest(std::move(top), path);
-    imgShrink.setTag("0");
     return true;
 }
 

@@ -2,15 +2,14 @@
 // the window shows it and, with the address bar, the page's title and address.
 
 #include "app/frmMain.h"
-#include "base/text.h"
 
 void frmMain::printPicture() {
-    if (!pictureLoaded_) return;
+    if (!viewport_.loaded()) return;
     printCommand_.run([this] {
         waitForWholePicture();
         print::PrintJob job;
         job.picture = mdlPicPrint::holderOf(imgPrint, twipsPerPixelX(), twipsPerPixelY());
-        job.shrunk = base::leadingNumber(imgShrink.tag()) == 1;
+        job.shrunk = viewport_.shrunk();
         if (addressBarShown_) {
             job.title = lblTitle.caption();
             job.address = lblAddress.caption();

@@ -22,8 +22,8 @@ void frmMain::setupScrollBars(int32_t pictureWidth, int32_t pictureHeight, int32
                               int32_t frameHeight) {
     // The room made beside the frame for a bar, at the window's DPI.
     const int32_t roomY = scaledY(scrollBarRoom);
-    const view::Bars bars = view::barsFor(pictureWidth, pictureHeight, frameWidth, frameHeight,
-                                          scaledX(scrollBarRoom), roomY);
+    const view::Bars bars = viewport_.placeBars({pictureWidth, pictureHeight}, frameWidth,
+                                                frameHeight, scaledX(scrollBarRoom), roomY);
     const int32_t shownWidth = bars.shownWidth;
     const int32_t shownHeight = bars.shownHeight;
     frImage.move(frImage.left(), frImage.top(), shownWidth, shownHeight);
@@ -32,8 +32,7 @@ void frmMain::setupScrollBars(int32_t pictureWidth, int32_t pictureHeight, int32
         scroll_h.setLeft(frImage.left());
         scroll_h.setTop(clientHeight() - roomY);
         scroll_h.setWidth(frImage.width());
-        hScale_ = view::ScrollScale(pictureWidth - shownWidth);
-        scroll_h.setMax(hScale_.maxValue());
+        scroll_h.setMax(viewport_.horizontalScale().maxValue());
         scroll_h.setVisible(true);
         scroll_h.setValue(0);
         imgDisplay.setLeft(0);
@@ -47,16 +46,13 @@ void frmMain::setupScrollBars(int32_t pictureWidth, int32_t pictureHeight, int32
         scroll_v.setTop(frImage.top());
         scroll_v.setHeight(frImage.height());
         scroll_v.setLeft(frImage.width());
-        vScale_ = view::ScrollScale(pictureHeight - shownHeight);
-        scroll_v.setMax(vScale_.maxValue());
+        scroll_v.setMax(viewport_.verticalScale().maxValue());
         scroll_v.setVisible(true);
         scroll_v.setValue(0);
         imgDisplay.setTop(0);
-        vScrollShown_ = true;
     } else {
         scroll_v.setMax(hiddenMaximum);
         scroll_v.setVisible(false);
-        vScrollShown_ = false;
         imgDisplay.setTop(centred(frImage.height(), imgDisplay.height()));
     }
 }
@@ -68,11 +64,11 @@ void frmMain::centerPicture() {
 }
 
 void frmMain::scroll_h_Change() {
-    base::resumeNext([&] { imgDisplay.setLeft(-hScale_.pixels(scroll_h.value())); });
+    base::resumeNext([&] { imgDisplay.setLeft(viewport_.leftFor(scroll_h.value())); });
 }
 
 void frmMain::scroll_v_Change() {
-    base::resumeNext([&] { imgDisplay.setTop(view::pictureTopFor(scroll_v.value(), vScale_)); });
+    base::resumeNext([&] { imgDisplay.setTop(viewport_.topFor(scroll_v.value())); });
 }
 
 void frmMain::imgDown_Click() {
@@ -80,8 +76,8 @@ void frmMain::imgDown_Click() {
     // With Shift held (for the gesture on the picture) the button pages up.
     const int32_t target =
         shiftClick_.held()
-            ? view::pageUpFrom(scroll_v.value(), scroll_v.max(), frImage.height(), vScale_)
-            : view::pageDownFrom(scroll_v.value(), scroll_v.max(), frImage.height(), vScale_);
+            ? view::pageUpFrom(scroll_v.value(), scroll_v.max(), frImage.height(), viewport_.verticalScale())
+            : view::pageDownFrom(scroll_v.value(), scroll_v.max(), frImage.height(), viewport_.verticalScale());
     scroll_v.setValue(static_cast<int16_t>(target));
 }
 
@@ -102,7 +98,5 @@ void frmMain::showPicture(base::Picture picture) {
     imgDisplay.setPicture(std::move(picture));
     imgDisplay.setWidth(width);
     imgDisplay.setHeight(height);
-    pictureWidth_ = width;
-    pictureHeight_ = height;
-    pictureLoaded_ = true;
+    viewport_.pictureShown(width, height);
 }

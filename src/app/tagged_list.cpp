@@ -10,7 +10,7 @@ void frmMain::startFolderScan(const std::string& folder) {
 
 void frmMain::folderScanned() {
     // The caption names a file only once one is shown.
-    if (folder_.takeScan() && pictureLoaded_) updateTitle();
+    if (folder_.takeScan() && viewport_.loaded()) updateTitle();
 }
 
 int16_t frmMain::findTaggedIndex(const std::string& name) const { return folder_.pageIndex(name); }

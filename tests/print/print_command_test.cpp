@@ -21,7 +21,6 @@ protected:
         ui::attachHeadless(form, 800, 600);
         form.lblTitle.setCaption("A page");
         form.lblAddress.setCaption("https://example.org/a");
-        form.imgShrink.setTag("0");
     }
 
     void showPage() { form.showPicture(testsupport::solidPicture(400, 3000)); }
@@ -130,7 +129,7 @@ TEST_F(PrintCommandTest, HiddenBarPrintsNoTextsAndAShrunkPictureFillsOneSheet) {
     showPage();
     fake.dialogs.printerChoice = [](platform::PrinterDialog&) {};
     form.setAddressBarShown(false);
-    form.imgShrink.setTag("1");
+    form.imgShrink_Click();  // shrunk
     form.printPicture();
     ASSERT_EQ(printed().size(), 1u);
     EXPECT_TRUE(printed()[0].texts.empty());

@@ -95,9 +95,13 @@ public:
     void Form_Unload();
 
     // Page tags (the check in tags/, shown by app/page_tags.cpp).
-    // True when the file carries the page marker; then the labels show its title
-    // and address. Otherwise the check is recorded in the last-run record. Traps
-    // every error of the check itself.
+    // The file's page record when it carries the page marker; otherwise
+    // nothing, and the check is kept in the last-run record. Shows nothing.
+    // Traps every error of the check itself.
+    std::optional<tags::PageRecord> checkPage(const std::string& path);
+    // The bar shows the page's title and address.
+    void showPageRecord(const tags::PageRecord& record);
+    // checkPage, and a page image's record shown at once.
     bool isContainIPTC(const std::string& jpg_filepath);
     // Overwrites the last-run record with this check's command line and error.
     void logRun(const std::string& commandLine, const std::string& errorText) {
@@ -250,17 +254,6 @@ private:
     // drawn for it: at first and whenever the DPI changes.
     void placeInPixels();
     void wireEvents();
-    // The bar's title and address. The bar names only the page on view: when
-    // a checked file's picture is not shown after all, they are put back.
-    struct PageLabels {
-        std::string title;
-        std::string address;
-    };
-    PageLabels pageLabels() const { return {lblTitle.caption(), lblAddress.caption()}; }
-    void setPageLabels(const PageLabels& labels) {
-        lblTitle.setCaption(labels.title);
-        lblAddress.setCaption(labels.address);
-    }
     // One step through the folder listing, forwards (+1) or backwards (-1).
     void step(int direction);
     // openPicture on the paths where nothing else reports a picture that

@@ -30,13 +30,13 @@ frmMain::LoadOutcome frmMain::Form_Load() {
     // path typed in a console may be relative to its folder.
     std::string path = base::withoutQuotes(command);
     if (!mdlGen::isFullPath(path)) path = platform_.files.fullPath(path);
-    if (isContainIPTC(path)) {
+    if (const std::optional<tags::PageRecord> page = checkPage(path)) {
         prepareWindow();
         // One read of the listing serves the opening and the scan.
         const std::string folder = mdlGen::getFolder(path);
         folder_.readListing(folder);
-        // The bar names only a page on view: the start-up picture has none.
-        if (!openPictureOrReport(path, Listing::asRead)) setPageLabels({});
+        // The bar names only a page on view.
+        if (openPictureOrReport(path, Listing::asRead)) showPageRecord(*page);
         // The page is shown first; the count of its folder's page images
         // follows in the caption.
         startFolderScan(folder);

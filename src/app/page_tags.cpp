@@ -1,14 +1,22 @@
-// The tag check as the window uses it: a page image's title and address go to
-// the bar.
+// The tag check as the window uses it: the check reads a file's page record
+// (tags/), and the bar shows a page image's title and address once its
+// picture is on view.
 
 #include "app/frmMain.h"
 #include "base/text.h"
 
-bool frmMain::isContainIPTC(const std::string& jpg_filepath) {
-    const std::optional<tags::PageRecord> record = tagCheck_.check(jpg_filepath, commandLine_);
-    if (!record) return false;
-    lblTitle.setCaption(record->title);
+std::optional<tags::PageRecord> frmMain::checkPage(const std::string& path) {
+    return tagCheck_.check(path, commandLine_);
+}
+
+void frmMain::showPageRecord(const tags::PageRecord& record) {
+    lblTitle.setCaption(record.title);
     // Shown as it will be sent: no control may make it read as another.
-    lblAddress.setCaption(base::withBidiControlsEncoded(base::trimBlanks(record->address)));
-    return true;
+    lblAddress.setCaption(base::withBidiControlsEncoded(base::trimBlanks(record.address)));
+}
+
+bool frmMain::isContainIPTC(const std::string& jpg_filepath) {
+    const std::optional<tags::PageRecord> record = checkPage(jpg_filepath);
+    if (record) showPageRecord(*record);
+    return record.has_value();
 }

@@ -5,16 +5,10 @@
 #include "ui/screen.h"
 
 bool frmMain::openIfTagged(const std::string& path) {
-    // The check puts the file's title and address in the bar; when its
-    // picture is not shown, the bar names the one still on view again.
-    const PageLabels shown = pageLabels();
-    if (!isContainIPTC(path)) return false;
-    try {
-        if (!openPicture(path)) setPageLabels(shown);
-    } catch (const base::AppError&) {
-        setPageLabels(shown);
-        throw;
-    }
+    const std::optional<tags::PageRecord> page = checkPage(path);
+    if (!page) return false;
+    // The bar names only the page on view.
+    if (openPicture(path)) showPageRecord(*page);
     layoutWindow();
     return true;
 }

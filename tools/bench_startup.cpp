@@ -58,7 +58,7 @@
 
 #include "app/frmMain.h"
 #include "app/win32/main_window_options.h"
-#include "nav/mdlGen.h"
+#include "platform/mdlGen.h"
 #include "platform/win32/scoped_handles.h"
 #include "platform/win32/text_conv.h"
 #include "platform/win32/win32_platform.h"
@@ -352,7 +352,7 @@ int runParts(const std::string& file, int rounds) {
         form.isContainIPTC(file);
         tagMs.push_back(millisecondsSince(start));
         start = Clock::now();
-        tagged = form.scanFolder(folder, frmMain::ScanFailures::skip);
+        tagged = form.scanFolder(folder);
         scanMs.push_back(millisecondsSince(start));
         copyMs.push_back(copyEveryEntryMs(viewer.platform(), form));
         start = Clock::now();

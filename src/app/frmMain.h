@@ -1,9 +1,11 @@
 #pragma once
 // The main window, the form of the program: its controls, its event handlers
-// and the operations the handlers share, defined in app/ one file a concern
-// (keys.cpp, layout.cpp, stepping.cpp, ...). What the rooms own they keep in
-// objects of their own (the tag check, the Shift+Click gesture); the rest of
-// the window's state is still kept here.
+// under the names the system gives them, and the wiring. The state and the
+// logic live in the rooms' objects it owns: the folder on view (nav/), the
+// viewport and the decode of the shown picture (view/), the tag check
+// (tags/), the Shift+Click gesture (input/), the print command (print/). Its
+// methods are defined in app/, one file a concern (keys.cpp, layout.cpp,
+// stepping.cpp, ...).
 
 #include <array>
 #include <cstdint>
@@ -227,7 +229,7 @@ public:
     // The product text at the head of the window caption.
     static constexpr std::string_view productCaption = "Tessmire v1.2";
 
-    // State read by other rooms and by tests.
+    // State read by tests.
     const std::string& commandLine() const noexcept { return commandLine_; }
     const std::string& lastTagSummary() const noexcept { return tagCheck_.lastSummary(); }
     bool addressBarShown() const noexcept { return addressBarShown_; }

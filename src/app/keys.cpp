@@ -18,10 +18,14 @@ bool frmMain::Form_KeyDown(int16_t keyCode, int16_t shift) {
     const KeyCommand command = input::keyCommand(keyCode, shift);
     switch (command) {
         case KeyCommand::pageDown:
-            if (paging) moveTo(view::pageDownFrom(value, maximum, frImage.height(), viewport_.verticalScale()));
+            if (paging)
+                moveTo(view::pageDownFrom(value, maximum, frImage.height(),
+                                          viewport_.verticalScale()));
             return false;
         case KeyCommand::pageUp:
-            if (paging) moveTo(view::pageUpFrom(value, maximum, frImage.height(), viewport_.verticalScale()));
+            if (paging)
+                moveTo(
+                    view::pageUpFrom(value, maximum, frImage.height(), viewport_.verticalScale()));
             return false;
         case KeyCommand::top:
             if (paging) moveTo(0);

@@ -74,10 +74,12 @@ void frmMain::scroll_v_Change() {
 void frmMain::imgDown_Click() {
     if (!scroll_v.visible()) return;
     // With Shift held (for the gesture on the picture) the button pages up.
-    const int32_t target =
-        shiftClick_.held()
-            ? view::pageUpFrom(scroll_v.value(), scroll_v.max(), frImage.height(), viewport_.verticalScale())
-            : view::pageDownFrom(scroll_v.value(), scroll_v.max(), frImage.height(), viewport_.verticalScale());
+    const int32_t value = scroll_v.value();
+    const int32_t maximum = scroll_v.max();
+    const view::ScrollScale& scale = viewport_.verticalScale();
+    const int32_t target = shiftClick_.held()
+                               ? view::pageUpFrom(value, maximum, frImage.height(), scale)
+                               : view::pageDownFrom(value, maximum, frImage.height(), scale);
     scroll_v.setValue(static_cast<int16_t>(target));
 }
 

@@ -42,8 +42,12 @@ void frmMain::imgDisplay_MouseUp(const ui::MouseArgs& args) {
     using base::resumeNext;
     int32_t x0 = 0;
     int32_t y0 = 0;
-    resumeNext([&] { x0 = base::roundTo<int32_t>(args.x / imgDisplay.width() * viewport_.pictureWidth()); });
-    resumeNext([&] { y0 = base::roundTo<int32_t>(args.y / imgDisplay.height() * viewport_.pictureHeight()); });
+    resumeNext([&] {
+        x0 = base::roundTo<int32_t>(args.x / imgDisplay.width() * viewport_.pictureWidth());
+    });
+    resumeNext([&] {
+        y0 = base::roundTo<int32_t>(args.y / imgDisplay.height() * viewport_.pictureHeight());
+    });
     imgShrink_Click();
     const double fx = static_cast<double>(x0) / viewport_.pictureWidth();
     const double fy = static_cast<double>(y0) / viewport_.pictureHeight();

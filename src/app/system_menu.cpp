@@ -51,8 +51,8 @@ std::optional<intptr_t> frmMain::handleWindowMessage(uintptr_t, uint32_t message
 }
 
 void frmMain::scrollByWheel(int32_t delta) {
-    const std::optional<int32_t> target =
-        wheel_.turn(delta, scroll_v.smallChange(), scroll_v.value(), scroll_v.max(), viewport_.verticalScale());
+    const std::optional<int32_t> target = wheel_.turn(
+        delta, scroll_v.smallChange(), scroll_v.value(), scroll_v.max(), viewport_.verticalScale());
     if (target) scroll_v.setValue(static_cast<int16_t>(*target));
 }
 

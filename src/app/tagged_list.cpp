@@ -20,8 +20,8 @@ void frmMain::updateTitle() {
     std::string caption = std::string(productCaption) + "  " + name;
     const int16_t index = folder_.pageIndex(name);
     if (index >= 0) {
-        caption += "    [" + std::to_string(index + 1) + "/" +
-                   std::to_string(folder_.pageCount()) + "]";
+        caption +=
+            "    [" + std::to_string(index + 1) + "/" + std::to_string(folder_.pageCount()) + "]";
     }
     setCaption(std::move(caption));
 }

@@ -11,8 +11,7 @@ namespace nav {
 
 std::vector<std::string> findPageImages(const std::string& folder,
                                         const std::vector<std::string>& names,
-                                        ScanFailures failures,
-                                        const std::atomic<bool>& stopping) {
+                                        ScanFailures failures, const std::atomic<bool>& stopping) {
     std::vector<std::string> pageImages;
     for (const std::string& name : names) {
         if (stopping.load(std::memory_order_relaxed)) break;

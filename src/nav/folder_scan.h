@@ -26,8 +26,7 @@ enum class ScanFailures { propagate, skip };
 // what it found, once `stopping` is set.
 std::vector<std::string> findPageImages(const std::string& folder,
                                         const std::vector<std::string>& names,
-                                        ScanFailures failures,
-                                        const std::atomic<bool>& stopping);
+                                        ScanFailures failures, const std::atomic<bool>& stopping);
 
 class FolderScan {
 public:

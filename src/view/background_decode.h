@@ -32,8 +32,8 @@ class BackgroundDecode {
 public:
     // Starts the worker on the rows of `bitmap` from its first row not ready,
     // read from `rest`. When no thread can be started, decodes them here.
-    BackgroundDecode(std::shared_ptr<base::Bitmap> bitmap, std::unique_ptr<platform::BandReader> rest,
-                     std::function<void()> progressed);
+    BackgroundDecode(std::shared_ptr<base::Bitmap> bitmap,
+                     std::unique_ptr<platform::BandReader> rest, std::function<void()> progressed);
     // Stops the worker after the band it is on, and waits for it.
     ~BackgroundDecode();
     BackgroundDecode(const BackgroundDecode&) = delete;

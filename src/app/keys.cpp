@@ -3,7 +3,6 @@
 #include "app/frmMain.h"
 #include "input/keyboard.h"
 #include "ui/screen.h"
-#include "view/paging.h"
 
 bool frmMain::Form_KeyDown(int16_t keyCode, int16_t shift) {
     shiftClick_.keyDown(shift);
@@ -18,14 +17,10 @@ bool frmMain::Form_KeyDown(int16_t keyCode, int16_t shift) {
     const KeyCommand command = input::keyCommand(keyCode, shift);
     switch (command) {
         case KeyCommand::pageDown:
-            if (paging)
-                moveTo(view::pageDownFrom(value, maximum, frImage.height(),
-                                          viewport_.verticalScale()));
+            if (paging) moveTo(viewport_.pageDown(value, maximum, frImage.height()));
             return false;
         case KeyCommand::pageUp:
-            if (paging)
-                moveTo(
-                    view::pageUpFrom(value, maximum, frImage.height(), viewport_.verticalScale()));
+            if (paging) moveTo(viewport_.pageUp(value, maximum, frImage.height()));
             return false;
         case KeyCommand::top:
             if (paging) moveTo(0);

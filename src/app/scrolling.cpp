@@ -6,7 +6,6 @@
 #include "app/frmMain.h"
 #include "base/resume_next.h"
 #include "base/rounding.h"
-#include "view/paging.h"
 #include "view/viewport.h"
 
 namespace {
@@ -75,11 +74,9 @@ void frmMain::imgDown_Click() {
     if (!scroll_v.visible()) return;
     // With Shift held (for the gesture on the picture) the button pages up.
     const int32_t value = scroll_v.value();
-    const int32_t maximum = scroll_v.max();
-    const view::ScrollScale& scale = viewport_.verticalScale();
     const int32_t target = shiftClick_.held()
-                               ? view::pageUpFrom(value, maximum, frImage.height(), scale)
-                               : view::pageDownFrom(value, maximum, frImage.height(), scale);
+                               ? viewport_.pageUp(value, scroll_v.max(), frImage.height())
+                               : viewport_.pageDown(value, scroll_v.max(), frImage.height());
     scroll_v.setValue(static_cast<int16_t>(target));
 }
 

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "view/paging.h"
 #include "view/scroll_scale.h"
 
 namespace view {
@@ -69,6 +70,14 @@ public:
     // The picture's offsets in its frame for the bars' values.
     int32_t leftFor(int16_t value) const { return -hScale_.pixels(value); }
     int32_t topFor(int16_t value) const { return pictureTopFor(value, vScale_); }
+    // The vertical bar's value a page down (up) from `value` in a frame
+    // `frameHeight` high (view/paging.h).
+    int32_t pageDown(int32_t value, int32_t maximum, int32_t frameHeight) const {
+        return pageDownFrom(value, maximum, frameHeight, vScale_);
+    }
+    int32_t pageUp(int32_t value, int32_t maximum, int32_t frameHeight) const {
+        return pageUpFrom(value, maximum, frameHeight, vScale_);
+    }
 
 private:
     bool loaded_ = false;

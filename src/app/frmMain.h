@@ -33,6 +33,7 @@
 #include "ui/picture_box.h"
 #include "ui/scroll_bar.h"
 #include "view/picture_decode.h"
+#include "view/read_ahead.h"
 #include "view/viewport.h"
 #include "view/wheel.h"
 
@@ -112,24 +113,23 @@ public:
 
     // Opening files and stepping through the folder (app/open_picture.cpp,
     // app/stepping.cpp, app/tagged_list.cpp).
-    // Whether an opening reads the folder's listing anew, or goes by the one
-    // just read for the same folder (start-up reads it once for the opening
-    // and the scan).
+    // Whether an opening reads the folder's listing anew, or leaves it to
+    // another (start-up leaves it to the folder's scan).
     enum class Listing { readAnew, asRead };
     // True when the picture is shown; false when the file is missing (the
     // user has been told). Raises base::AppError when it cannot be decoded.
-    bool openPicture(const std::string& path, Listing listing = Listing::readAnew);
+    // A step's opening names its direction (+1, -1): a first screen read
+    // ahead for that file is used when it is still the file's.
+    bool openPicture(const std::string& path, Listing listing = Listing::readAnew,
+                     int stepDirection = 0);
     void browseJPEG();
     // Reads the listing and counts its page images here (nav::Folder::scan).
     int16_t scanFolder(const std::string& folder);
-    // Counts the folder's page images on a thread of its own; the caption
-    // shows the count once folderScanned() has taken it. Reads the listing
-    // as it was last read.
-    void startFolderScan(const std::string& folder);
+    // The folder's scan is done: the caption shows its count.
     void folderScanned();
     bool folderScanning() const noexcept { return folder_.scanning(); }
     int16_t findTaggedIndex(const std::string& name) const;
-    bool openIfTagged(const std::string& path);
+    bool openIfTagged(const std::string& path, int stepDirection = 0);
     void showNext();
     void showPrevious();
     void updateTitle();
@@ -268,6 +268,9 @@ private:
     // Decodes the rest of a picture just shown, and lets the decode of the
     // one before it go.
     void startDecodingRest(platform::PartlyDecoded top, const std::string& path);
+    // Once the shown picture is whole: the first screens of the page images
+    // a step either way would show are read ahead.
+    void startReadAhead();
     // The viewer's own messages (WM_APP + n), posted by its threads to this
     // window: more rows of the shown picture are decoded; the folder's page
     // images are counted.
@@ -310,4 +313,6 @@ private:
     // report to goes.
     nav::Folder folder_{platform_.files, file_currDir, lstFile};
     view::PictureDecode pictureDecode_;
+    view::ReadAhead readAhead_{platform_.files, platform_.pictureCodec};
+    bool readAheadDue_ = false;
 };

@@ -32,14 +32,12 @@ frmMain::LoadOutcome frmMain::Form_Load() {
     if (!mdlGen::isFullPath(path)) path = platform_.files.fullPath(path);
     if (const std::optional<tags::PageRecord> page = checkPage(path)) {
         prepareWindow();
-        // One read of the listing serves the opening and the scan.
-        const std::string folder = mdlGen::getFolder(path);
-        folder_.readListing(folder);
-        // The bar names only a page on view.
+        // The page is shown first; the folder's listing and the count of its
+        // page images are read on the scan's thread, the count following in
+        // the caption.
         if (openPictureOrReport(path, Listing::asRead)) showPageRecord(*page);
-        // The page is shown first; the count of its folder's page images
-        // follows in the caption.
-        startFolderScan(folder);
+        folder_.startScan(mdlGen::getFolder(path), postingToWindow(folderScannedMessage),
+                          nav::Folder::ListingOf::scan);
         scroll_h.setValue(0);
         scroll_v.setValue(0);
         return LoadOutcome::show;
@@ -137,5 +135,6 @@ void frmMain::Form_Unload() {
     // end with it: nothing posts to a window that is going.
     settings_.close();
     pictureDecode_.stop();
+    readAhead_.stop();
     folder_.stopScan();
 }

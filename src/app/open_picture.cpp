@@ -15,7 +15,7 @@ const std::vector<platform::FileType> openFileTypes = {
 
 }  // namespace
 
-bool frmMain::openPicture(const std::string& path, Listing listing) {
+bool frmMain::openPicture(const std::string& path, Listing listing, int stepDirection) {
     if (!mdlGen::fileExists(platform_.files, path)) {
         platform_.dialogs.messageBox("File doesn't exist!\r\n" + path, "File missing!",
                                      information);
@@ -27,7 +27,13 @@ bool frmMain::openPicture(const std::string& path, Listing listing) {
     pictureDecode_.pause();
     platform::PartlyDecoded top;
     try {
-        top = platform_.pictureCodec.decodeTop(path, firstScreenRows());
+        std::optional<platform::PartlyDecoded> ready;
+        if (stepDirection != 0) {
+            ready = readAhead_.take(stepDirection, path);
+        } else {
+            readAhead_.stop();
+        }
+        top = ready ? std::move(*ready) : platform_.pictureCodec.decodeTop(path, firstScreenRows());
     } catch (...) {
         pictureDecode_.resume();
         throw;

@@ -18,13 +18,42 @@ std::function<void()> frmMain::postingToWindow(uint32_t message) {
 }
 
 void frmMain::Form_MessagePosted(uint32_t message) {
-    if (message == pictureRowsMessage) pictureRowsArrived();
+    if (message == pictureRowsMessage) {
+        pictureRowsArrived();
+        if (!pictureDecoding()) startReadAhead();
+    }
     if (message == folderScannedMessage) folderScanned();
 }
 
 void frmMain::startDecodingRest(platform::PartlyDecoded top, const std::string& path) {
-    pictureDecode_.start(std::move(top), path,
-                         postingToWindow(pictureRowsMessage));
+    pictureDecode_.start(std::move(top), path, postingToWindow(pictureRowsMessage));
+    readAheadDue_ = true;
+    // A picture whole at once reads ahead once the window has shown it.
+    if (!pictureDecoding()) postingToWindow(pictureRowsMessage)();
+}
+
+void frmMain::startReadAhead() {
+    // The entries a step tries first, each way: page images lie close
+    // together, and no more is worth a file's read on a guess.
+    constexpr size_t reach = 16;
+    if (!readAheadDue_ || folder_.listingPending()) return;
+    readAheadDue_ = false;
+    std::vector<view::ReadAhead::Way> ways;
+    try {
+        for (const int direction : {+1, -1}) {
+            nav::Folder::Walk walk = folder_.walk(direction);
+            view::ReadAhead::Way way{direction, {}};
+            while (way.paths.size() < reach) {
+                std::optional<std::string> path = walk.next();
+                if (!path) break;
+                way.paths.push_back(std::move(*path));
+            }
+            ways.push_back(std::move(way));
+        }
+    } catch (const base::AppError&) {
+        return;  // a listing too long to step through
+    }
+    readAhead_.start(std::move(ways), firstScreenRows());
 }
 
 void frmMain::pictureRowsArrived() {

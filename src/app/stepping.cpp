@@ -4,11 +4,11 @@
 #include "app/frmMain.h"
 #include "ui/screen.h"
 
-bool frmMain::openIfTagged(const std::string& path) {
+bool frmMain::openIfTagged(const std::string& path, int stepDirection) {
     const std::optional<tags::PageRecord> page = checkPage(path);
     if (!page) return false;
     // The bar names only the page on view.
-    if (openPicture(path)) showPageRecord(*page);
+    if (openPicture(path, Listing::readAnew, stepDirection)) showPageRecord(*page);
     layoutWindow();
     return true;
 }
@@ -32,7 +32,7 @@ void frmMain::step(int direction) {
     // When no entry is a page image any more, the shown picture stays.
     while (const std::optional<std::string> path = walk->next()) {
         try {
-            if (openIfTagged(*path)) return;
+            if (openIfTagged(*path, direction)) return;
         } catch (const base::AppError& error) {
             // A page image whose picture cannot be decoded ends the step here,
             // with the previous picture still shown.

@@ -4,13 +4,12 @@
 
 int16_t frmMain::scanFolder(const std::string& folder) { return folder_.scan(folder); }
 
-void frmMain::startFolderScan(const std::string& folder) {
-    folder_.startScan(folder, postingToWindow(folderScannedMessage));
-}
-
 void frmMain::folderScanned() {
     // The caption names a file only once one is shown.
-    if (folder_.takeScan() && viewport_.loaded()) updateTitle();
+    if (!folder_.takeScan()) return;
+    if (viewport_.loaded()) updateTitle();
+    // A read-ahead waits for the listing the scan read.
+    if (!pictureDecoding()) startReadAhead();
 }
 
 int16_t frmMain::findTaggedIndex(const std::string& name) const { return folder_.pageIndex(name); }

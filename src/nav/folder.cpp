@@ -41,10 +41,21 @@ std::string withSingleBackslashes(const std::string& path) {
 
 }  // namespace
 
-void Folder::readListing(const std::string& folder) {
-    std::vector<std::string> names = files_.list(folder, listing_.pattern());
+namespace {
+
+std::vector<std::string> sortedListing(platform::Files& files, const std::string& folder,
+                                       const std::string& pattern) {
+    std::vector<std::string> names = files.list(folder, pattern);
     std::sort(names.begin(), names.end(), naturalLess);
-    listing_.setListing(mdlGen::withoutTrailingBackslash(folder), std::move(names));
+    return names;
+}
+
+}  // namespace
+
+void Folder::readListing(const std::string& folder) {
+    pendingListing_.reset();
+    listing_.setListing(mdlGen::withoutTrailingBackslash(folder),
+                        sortedListing(files_, folder, listing_.pattern()));
 }
 
 int16_t Folder::scan(const std::string& folder) {
@@ -59,16 +70,29 @@ int16_t Folder::scan(const std::string& folder) {
     return pageCount_;
 }
 
-void Folder::startScan(const std::string& folder, std::function<void()> done) {
+void Folder::startScan(const std::string& folder, std::function<void()> done, ListingOf listing) {
     stopScan();
     pageImages_.clear();
     pageCount_ = 0;
     if (!files_.anyEntry(folder)) return;
-    scan_ = std::make_unique<FolderScan>(folder, listing_.items(), std::move(done));
+    std::function<std::vector<std::string>()> names;
+    if (listing == ListingOf::scan) {
+        pendingListing_ = folder;
+        names = [&files = files_, folder, pattern = listing_.pattern()] {
+            return sortedListing(files, folder, pattern);
+        };
+    } else {
+        names = [names = listing_.items()] { return names; };
+    }
+    scan_ = std::make_unique<FolderScan>(folder, std::move(names), std::move(done));
 }
 
 bool Folder::takeScan() {
     if (!scan_ || !scan_->finished()) return false;
+    if (pendingListing_ && !scan_->listing().empty()) {
+        listing_.setListing(mdlGen::withoutTrailingBackslash(*pendingListing_), scan_->listing());
+        pendingListing_.reset();
+    }
     keepPageImages(scan_->pageImages());
     scan_.reset();
     return true;
@@ -83,7 +107,11 @@ int16_t Folder::pageIndex(const std::string& name) const {
     return indexIgnoringCase(pageImages_.items(), name);
 }
 
-Folder::Walk Folder::walk(int direction) const {
+Folder::Walk Folder::walk(int direction) {
+    if (pendingListing_) {
+        const std::string folder = *pendingListing_;  // readListing lets the pending one go
+        readListing(folder);
+    }
     const int32_t entries = listing_.listCount();
     const int32_t index = indexIgnoringCase(listing_.items(), shownName_);
     return {*this, index, entries < 2 ? 0 : entries, direction};

@@ -35,10 +35,17 @@ public:
     // raised (the list then empty). Nothing changes when the folder has no
     // entry at all; 0 then.
     int16_t scan(const std::string& folder);
-    // Counts the page images of the listing as last read on a thread of its
-    // own, which calls `done` (safe on any thread) when it ends; takeScan()
-    // then takes its count.
-    void startScan(const std::string& folder, std::function<void()> done);
+    // Whether a scan goes by the listing as last read, or reads it too, on
+    // its thread: a long folder's listing then keeps nothing from the
+    // window's first paint, and a step before the scan is done reads it.
+    enum class ListingOf { lastRead, scan };
+    // Counts the page images of the listing on a thread of its own, which
+    // calls `done` (safe on any thread) when it ends; takeScan() then takes
+    // its count (and listing).
+    void startScan(const std::string& folder, std::function<void()> done,
+                   ListingOf listing = ListingOf::lastRead);
+    // The listing is to come from a scan under way.
+    bool listingPending() const noexcept { return pendingListing_.has_value(); }
     bool scanning() const noexcept { return scan_ != nullptr; }
     // True when a finished scan's count was taken; false while it runs.
     bool takeScan();
@@ -73,7 +80,8 @@ public:
     // Forwards (+1) or backwards (-1). Raises overflow (6) for a listing
     // longer than the 16-bit count and index hold: no step rather than one
     // to a wrong entry. A listing of fewer than two entries has no step.
-    Walk walk(int direction) const;
+    // A listing still to come from the scan is read here first.
+    Walk walk(int direction);
 
 private:
     void keepPageImages(std::vector<std::string> names);
@@ -84,6 +92,8 @@ private:
     int16_t pageCount_ = 0;
     std::string shownName_;
     std::unique_ptr<FolderScan> scan_;
+    // The folder whose listing the scan reads, until it is taken.
+    std::optional<std::string> pendingListing_;
 };
 
 }  // namespace nav

@@ -29,9 +29,9 @@ std::vector<std::string> findPageImages(const std::string& folder,
     return pageImages;
 }
 
-FolderScan::FolderScan(std::string folder, std::vector<std::string> names,
+FolderScan::FolderScan(std::string folder, std::function<std::vector<std::string>()> listing,
                        std::function<void()> done)
-    : folder_(std::move(folder)), names_(std::move(names)), done_(std::move(done)) {
+    : folder_(std::move(folder)), listing_(std::move(listing)), done_(std::move(done)) {
     try {
         worker_ = std::thread([this] { scan(); });
     } catch (const std::exception&) {
@@ -47,9 +47,10 @@ FolderScan::~FolderScan() {
 
 void FolderScan::scan() noexcept {
     try {
+        names_ = listing_();
         pageImages_ = findPageImages(folder_, names_, ScanFailures::skip, stopping_);
     } catch (const std::exception&) {
-        // No memory for the list: what was found is lost, none counted.
+        // No memory for the lists: what was found is lost, none counted.
     }
     finished_.store(true, std::memory_order_release);
     if (done_) done_();

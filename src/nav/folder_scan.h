@@ -30,9 +30,10 @@ std::vector<std::string> findPageImages(const std::string& folder,
 
 class FolderScan {
 public:
-    // findPageImages, failures skipped. When no thread can be started, scans
-    // here.
-    FolderScan(std::string folder, std::vector<std::string> names, std::function<void()> done);
+    // findPageImages over the names `listing` gives (called on the scan's
+    // thread), failures skipped. When no thread can be started, scans here.
+    FolderScan(std::string folder, std::function<std::vector<std::string>()> listing,
+               std::function<void()> done);
     // Stops after the file it is reading, and waits for it.
     ~FolderScan();
     FolderScan(const FolderScan&) = delete;
@@ -41,11 +42,14 @@ public:
     bool finished() const noexcept { return finished_.load(std::memory_order_acquire); }
     // Once finished: the names of the page images, in the listing's order.
     const std::vector<std::string>& pageImages() const noexcept { return pageImages_; }
+    // Once finished: the names it went through; empty when none could be had.
+    const std::vector<std::string>& listing() const noexcept { return names_; }
 
 private:
     void scan() noexcept;
 
     std::string folder_;
+    std::function<std::vector<std::string>()> listing_;
     std::vector<std::string> names_;
     std::function<void()> done_;
     std::vector<std::string> pageImages_;

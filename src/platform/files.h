@@ -2,11 +2,20 @@
 // Files and folders as the program uses them. Paths are UTF-8 Windows paths
 // ("C:\\dir\\name.jpg"); a doubled backslash reads as one, as Windows reads it.
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace platform {
+
+// What tells one version of a file from another: its size and last write.
+struct FileStamp {
+    uint64_t size = 0;
+    int64_t lastWrite = 0;
+    bool operator==(const FileStamp&) const = default;
+};
 
 class Files {
 public:
@@ -44,6 +53,9 @@ public:
     // of the ';'-separated patterns ("*.jpeg;*.jpg"), in the order the file system
     // gives them. A missing folder gives an empty list.
     virtual std::vector<std::string> list(std::string_view folder, std::string_view patterns) = 0;
+    // The stamp of the normal file `path`, or nothing when there is none.
+    // Safe on any thread.
+    virtual std::optional<FileStamp> stamp(std::string_view path) = 0;
 };
 
 }  // namespace platform

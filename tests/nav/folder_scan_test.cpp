@@ -23,13 +23,15 @@ TEST(FolderScanTest, FindsThePageImagesInTheListingsOrderAndSaysSoOnce) {
     dir.write("notes.jpg", "not a picture at all");
     dir.write("c.mire", testsupport::pageImage("C", "https://c/"));
     std::atomic<int> reports{0};
+    const std::vector<std::string> listing = {"b.jpg", "a.jpg", "gone.jpg", "notes.jpg", "c.mire"};
     std::vector<std::string> found;
     {
-        const nav::FolderScan scan(dir.path().string(),
-                                   {"b.jpg", "a.jpg", "gone.jpg", "notes.jpg", "c.mire"},
-                                   [&reports] { ++reports; });
+        // The listing is read on the scan's thread.
+        const nav::FolderScan scan(
+            dir.path().string(), [&listing] { return listing; }, [&reports] { ++reports; });
         while (!scan.finished()) std::this_thread::yield();
         found = scan.pageImages();
+        EXPECT_EQ(scan.listing(), listing);
     }  // waits for the worker
     EXPECT_EQ(found, (std::vector<std::string>{"b.jpg", "c.mire"}));
     EXPECT_EQ(reports, 1);

@@ -161,4 +161,15 @@ std::vector<std::string> LocalFiles::list(std::string_view folder, std::string_v
     return names;
 }
 
+std::optional<platform::FileStamp> LocalFiles::stamp(std::string_view path) {
+    const std::string native = normalise(path);
+    if (!isNormalFile(native)) return std::nullopt;
+    std::error_code sizeError;
+    std::error_code timeError;
+    const auto size = fs::file_size(native, sizeError);
+    const auto written = fs::last_write_time(native, timeError);
+    if (sizeError || timeError) return std::nullopt;
+    return platform::FileStamp{size, static_cast<int64_t>(written.time_since_epoch().count())};
+}
+
 }  // namespace testsupport

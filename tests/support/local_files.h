@@ -32,6 +32,7 @@ public:
     // backslashes as Windows gives it.
     std::string fullPath(std::string_view path) override;
     std::vector<std::string> list(std::string_view folder, std::string_view patterns) override;
+    std::optional<platform::FileStamp> stamp(std::string_view path) override;
 
     // The process's own at first; tests set one of theirs.
     void setCurrentFolder(std::string folder) { currentFolder_ = std::move(folder); }

@@ -24,6 +24,7 @@ public:
     // Searches folder + "\" + pattern for each pattern in turn; a file that
     // matches several patterns is listed once, where it was first found.
     std::vector<std::string> list(std::string_view folder, std::string_view patterns) override;
+    std::optional<FileStamp> stamp(std::string_view path) override;
 };
 
 }  // namespace platform

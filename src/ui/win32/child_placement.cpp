@@ -1,6 +1,7 @@
 #include "ui/win32/child_placement.h"
 
 #include "ui/win32/container_window.h"
+#include "ui/win32/work_times.h"
 
 namespace ui::win32 {
 
@@ -26,6 +27,7 @@ WindowArgs childWindowArgs(const ChildWindowState& state, HWND parent, DWORD sty
 void applyState(HWND window, const ChildWindowState& before, const ChildWindowState& after,
                 UINT extraFlags) {
     if (!window || before == after) return;
+    const TimedPiece timed("place");
     UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER | extraFlags;
     if (!after.shown) {
         if (before.shown) {

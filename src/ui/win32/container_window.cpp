@@ -12,6 +12,7 @@
 #include "ui/win32/check_box_peer.h"
 #include "ui/win32/peers.h"
 #include "ui/win32/scroll_bar_peer.h"
+#include "ui/win32/work_times.h"
 
 namespace ui::win32 {
 
@@ -130,6 +131,7 @@ LRESULT ContainerWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lPara
 }
 
 void ContainerWindow::onPaint() {
+    const TimedPiece timed("paint", container_.name());
     const PaintDc screen(hwnd());
     const RECT& area = screen.area();
     const int width = area.right - area.left;

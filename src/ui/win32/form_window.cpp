@@ -1,3 +1,4 @@
+#include "ui/win32/work_times.h"
 #include "ui/win32/form_window.h"
 
 #include <algorithm>
@@ -136,6 +137,7 @@ void FormWindow::setOuterSize(int32_t widthTwips, int32_t heightTwips) {
 
 void FormWindow::captionChanged() {
     if (!hwnd()) return;
+    const TimedPiece timed("caption");
     SetWindowTextW(hwnd(), platform::win32::utf8ToWide(form_.caption()).c_str());
 }
 

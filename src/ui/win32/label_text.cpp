@@ -8,6 +8,7 @@
 #include "platform/win32/dib_format.h"
 #include "platform/win32/text_conv.h"
 #include "ui/win32/picture_paint.h"
+#include "ui/win32/work_times.h"
 #include "ui/win32/units.h"
 
 namespace ui::win32 {
@@ -66,6 +67,7 @@ platform::win32::ScopedFont createFont(const Font& font, double twipsPerPixel) {
 int borderThickness(const Label& label) { return label.bordered() ? sunkenBorder : 0; }
 
 SIZE measureLabel(const Label& label, HFONT font) {
+    const TimedPiece timed("measure", label.name());
     // Measured in a bitmap, as labels are painted.
     const platform::win32::WindowDc screen(nullptr);
     const platform::win32::ScopedDc memory(CreateCompatibleDC(screen.get()));

@@ -18,11 +18,21 @@ void ScrollBarPeer::showContent() {
     info.nMax = bar_.max();
     info.nPage = 0;
     info.nPos = bar_.value();
-    // The thumb is drawn in the next paint cycle, not now: drawing a scroll
-    // bar takes longer than repainting the picture it moves, which must not
-    // wait for it.
+    // The thumb is drawn in the next paint cycle, not now, and only when it
+    // moved or the bar changed state: drawing a scroll bar takes longer than
+    // repainting the picture it moves, and a step to the next page leaves
+    // the thumb where it was, at the top.
+    SCROLLBARINFO before{};
+    before.cbSize = sizeof before;
+    const bool known = GetScrollBarInfo(window(), OBJID_CLIENT, &before) != FALSE;
     SetScrollInfo(window(), SB_CTL, &info, FALSE);
-    InvalidateRect(window(), nullptr, FALSE);
+    SCROLLBARINFO after{};
+    after.cbSize = sizeof after;
+    const bool same =
+        known && GetScrollBarInfo(window(), OBJID_CLIENT, &after) &&
+        before.xyThumbTop == after.xyThumbTop && before.xyThumbBottom == after.xyThumbBottom &&
+        before.rgstate[0] == after.rgstate[0] && EqualRect(&before.rcScrollBar, &after.rcScrollBar);
+    if (!same) InvalidateRect(window(), nullptr, FALSE);
 }
 
 void ScrollBarPeer::userScrolled(int code, int thumbPosition) {

@@ -4,6 +4,8 @@
 
 #include <stdexcept>
 
+#include "ui/win32/work_times.h"
+
 namespace ui::win32 {
 
 namespace {
@@ -39,6 +41,10 @@ LRESULT CALLBACK SystemWindow::subclassProc(HWND window, UINT message, WPARAM wP
         if (const std::optional<LRESULT> result = owner->filter_(message, wParam, lParam)) {
             return *result;
         }
+    }
+    if (message == WM_PAINT) {
+        const TimedPiece timed("paint system control");
+        return DefSubclassProc(window, message, wParam, lParam);
     }
     return DefSubclassProc(window, message, wParam, lParam);
 }

@@ -3,7 +3,7 @@
 // (and the viewer under Wine, the same way) with it. A benchmark: it prints
 // figures and asserts nothing.
 //
-//   x_first_paint CLASS TIMEOUT_S PROGRAM [ARGS...]
+//   x_first_paint [--steps N KEY] CLASS TIMEOUT_S PROGRAM [ARGS...]
 //
 // The time runs from just before fork until a top-level window whose WM_CLASS
 // (instance or class, letter case ignored) is CLASS is viewable and the middle
@@ -17,8 +17,14 @@
 // resident memory (VmHWM), closes the window as a window manager would
 // (WM_DELETE_WINDOW) and waits for the program to end, killing it after 10 s.
 //
+// With --steps, once the window is painted it is given the keyboard and, N
+// times, a reader's pause (300 ms) and then KEY (an X key name such as
+// "Right") pressed through the XTest extension: each step is timed from just
+// before the key until the middle of the window differs from what it showed
+// before the key (read back every millisecond).
+//
 // Prints one line for scripts:
-//   start_ms=<ms> mapped_ms=<ms> peak_rss_kb=<kB>
+//   start_ms=<ms> mapped_ms=<ms> peak_rss_kb=<kB> [steps_ms=<ms>,<ms>,...]
 //   refused=1 status=<exit status> message=<the first line the program printed>
 //   timeout=1 mapped_ms=<ms, or -1 when no window was mapped>
 // The exit status is 0 in all three cases (a program that cannot be run at all
@@ -27,6 +33,7 @@
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -131,11 +138,11 @@ std::optional<Window> findWindow(Display* display, std::string_view wanted) {
     return found;
 }
 
-// Whether the middle of the window's part on the screen shows more than one
-// colour; false also when it cannot be read yet.
-bool middleIsPainted(Display* display, Window window) {
+// The middle of the window's part on the screen (a rectangle of half its
+// width and half its height); nothing when it cannot be read yet.
+ImagePtr middleOf(Display* display, Window window) {
     XWindowAttributes attributes{};
-    if (!XGetWindowAttributes(display, window, &attributes)) return false;
+    if (!XGetWindowAttributes(display, window, &attributes)) return nullptr;
     int rootX = 0;
     int rootY = 0;
     Window child = 0;
@@ -150,20 +157,64 @@ bool middleIsPainted(Display* display, Window window) {
     const int bottom = std::min(attributes.height, screenHeight - rootY);
     const int width = (right - left) / 2;
     const int height = (bottom - top) / 2;
-    if (width < 1 || height < 1) return false;
+    if (width < 1 || height < 1) return nullptr;
     const int errorsBefore = xErrors;
-    const ImagePtr image(XGetImage(display, window, left + width / 2, top + height / 2,
-                                   static_cast<unsigned>(width), static_cast<unsigned>(height),
-                                   AllPlanes, ZPixmap));
+    ImagePtr image(XGetImage(display, window, left + width / 2, top + height / 2,
+                             static_cast<unsigned>(width), static_cast<unsigned>(height), AllPlanes,
+                             ZPixmap));
     XSync(display, False);
-    if (!image || xErrors != errorsBefore) return false;
+    if (xErrors != errorsBefore) return nullptr;
+    return image;
+}
+
+// Whether the middle of the window shows more than one colour; false also
+// when it cannot be read yet.
+bool middleIsPainted(Display* display, Window window) {
+    const ImagePtr image = middleOf(display, window);
+    if (!image) return false;
     const unsigned long first = XGetPixel(image.get(), 0, 0);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
+    for (int y = 0; y < image->height; ++y) {
+        for (int x = 0; x < image->width; ++x) {
             if (XGetPixel(image.get(), x, y) != first) return true;
         }
     }
     return false;
+}
+
+bool sameImage(const XImage& a, const XImage& b) {
+    return a.width == b.width && a.height == b.height && a.bytes_per_line == b.bytes_per_line &&
+           std::equal(a.data, a.data + static_cast<ptrdiff_t>(a.bytes_per_line) * a.height, b.data);
+}
+
+// Presses `key` `steps` times, a reader's pause before each, and times each
+// press until the window's middle changes; -1 for a step that changed nothing
+// within 5 s.
+std::vector<double> timeSteps(Display* display, Window window, int steps, const char* key) {
+    constexpr auto readersPause = milliseconds(300);
+    constexpr auto stepTimeout = std::chrono::seconds(5);
+    std::vector<double> times;
+    const KeyCode code = XKeysymToKeycode(display, XStringToKeysym(key));
+    XSetInputFocus(display, window, RevertToParent, CurrentTime);
+    XSync(display, False);
+    for (int i = 0; i < steps; ++i) {
+        std::this_thread::sleep_for(readersPause);
+        const ImagePtr before = middleOf(display, window);
+        const auto start = Clock::now();
+        XTestFakeKeyEvent(display, code, True, 0);
+        XTestFakeKeyEvent(display, code, False, 0);
+        XFlush(display);
+        double took = -1;
+        while (Clock::now() - start < stepTimeout) {
+            const ImagePtr now = middleOf(display, window);
+            if (before && now && !sameImage(*before, *now)) {
+                took = millisecondsSince(start);
+                break;
+            }
+            std::this_thread::sleep_for(milliseconds(1));
+        }
+        times.push_back(took);
+    }
+    return times;
 }
 
 // Asks the window to close as a window manager's close button does.
@@ -238,7 +289,12 @@ pid_t startProgram(char** argv, FILE* output, int displayFd) {
     _exit(127);
 }
 
-int run(std::string_view wanted, double timeoutSeconds, char** programArgv) {
+struct Steps {
+    int count = 0;
+    const char* key = nullptr;
+};
+
+int run(std::string_view wanted, double timeoutSeconds, char** programArgv, Steps steps) {
     const DisplayPtr display(XOpenDisplay(nullptr));
     if (!display) {
         std::fprintf(stderr, "x_first_paint: cannot open the display\n");
@@ -275,8 +331,19 @@ int run(std::string_view wanted, double timeoutSeconds, char** programArgv) {
         if (middleIsPainted(display.get(), *window)) {
             const double paintedMs = millisecondsSince(start);
             const long peakKb = peakResidentKb(pid);
-            std::printf("start_ms=%.1f mapped_ms=%.1f peak_rss_kb=%ld\n", paintedMs, mappedMs,
+            std::printf("start_ms=%.1f mapped_ms=%.1f peak_rss_kb=%ld", paintedMs, mappedMs,
                         peakKb);
+            if (steps.count > 0) {
+                std::string list;
+                for (const double took :
+                     timeSteps(display.get(), *window, steps.count, steps.key)) {
+                    char figure[32];
+                    std::snprintf(figure, sizeof figure, "%s%.1f", list.empty() ? "" : ",", took);
+                    list += figure;
+                }
+                std::printf(" steps_ms=%s", list.c_str());
+            }
+            std::printf("\n");
             askToClose(display.get(), *window);
             endProgram(pid);
             return 0;
@@ -292,8 +359,16 @@ int run(std::string_view wanted, double timeoutSeconds, char** programArgv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 4) {
-        std::fprintf(stderr, "usage: x_first_paint CLASS TIMEOUT_S PROGRAM [ARGS...]\n");
+    Steps steps;
+    if (argc > 3 && std::string_view(argv[1]) == "--steps") {
+        steps.count = std::atoi(argv[2]);
+        steps.key = argv[3];
+        argc -= 3;
+        argv += 3;
+    }
+    if (argc < 4 || steps.count < 0) {
+        std::fprintf(stderr,
+                     "usage: x_first_paint [--steps N KEY] CLASS TIMEOUT_S PROGRAM [ARGS...]\n");
         return 2;
     }
     const double timeoutSeconds = std::strtod(argv[2], nullptr);
@@ -301,5 +376,5 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "x_first_paint: TIMEOUT_S must be a positive number\n");
         return 2;
     }
-    return run(argv[1], timeoutSeconds, argv + 3);
+    return run(argv[1], timeoutSeconds, argv + 3, steps);
 }

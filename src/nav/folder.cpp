@@ -39,10 +39,6 @@ std::string withSingleBackslashes(const std::string& path) {
     return result;
 }
 
-}  // namespace
-
-namespace {
-
 std::vector<std::string> sortedListing(platform::Files& files, const std::string& folder,
                                        const std::string& pattern) {
     std::vector<std::string> names = files.list(folder, pattern);

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "base/rounding.h"
+#include "platform/thread_priority.h"
 #include "tags/page_tags.h"
 
 namespace nav {
@@ -33,7 +34,11 @@ FolderScan::FolderScan(std::string folder, std::function<std::vector<std::string
                        std::function<void()> done)
     : folder_(std::move(folder)), listing_(std::move(listing)), done_(std::move(done)) {
     try {
-        worker_ = std::thread([this] { scan(); });
+        worker_ = std::thread([this] {
+            // The count can wait: the window's first paint and steps come first.
+            platform::lowerThisThreadPriority();
+            scan();
+        });
     } catch (const std::exception&) {
         // No thread, or no memory for one: the scan takes its time here.
         scan();

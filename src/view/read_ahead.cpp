@@ -91,10 +91,13 @@ std::optional<ReadAhead::Screen> ReadAhead::readScreen(int direction, const std:
     const platform::PictureSize size = reader->size();
     const int32_t screenRows = std::min(rows, size.height);
     auto screen = std::make_shared<base::Bitmap>(size.width, screenRows);
+    // A band at a time, so that a step never waits long for the worker.
+    constexpr int32_t bandRows = 64;
     int32_t done = 0;
     while (done < screenRows) {
         if (stopping_.load(std::memory_order_relaxed)) return std::nullopt;
-        const int32_t read = reader->readRows(screen->row(done), screenRows - done);
+        const int32_t read =
+            reader->readRows(screen->row(done), std::min(bandRows, screenRows - done));
         if (read == 0) return std::nullopt;
         done += read;
     }

@@ -36,8 +36,12 @@ frmMain::LoadOutcome frmMain::Form_Load() {
         // page images are read on the scan's thread, the count following in
         // the caption.
         if (openPictureOrReport(path, Listing::asRead)) showPageRecord(*page);
-        folder_.startScan(mdlGen::getFolder(path), postingToWindow(folderScannedMessage),
-                          nav::Folder::ListingOf::scan);
+        const std::string folder = mdlGen::getFolder(path);
+        folder_.deferListing(folder);
+        afterPaint([this, folder] {
+            folder_.startScan(folder, postingToWindow(folderScannedMessage),
+                              nav::Folder::ListingOf::scan);
+        });
         scroll_h.setValue(0);
         scroll_v.setValue(0);
         return LoadOutcome::show;

@@ -26,7 +26,10 @@ void frmMain::Form_MessagePosted(uint32_t message) {
 }
 
 void frmMain::startDecodingRest(platform::PartlyDecoded top, const std::string& path) {
-    pictureDecode_.start(std::move(top), path, postingToWindow(pictureRowsMessage));
+    // The rest waits until the window has painted the first screen: its
+    // decode would take a core from that paint.
+    pictureDecode_.start(std::move(top), path, postingToWindow(pictureRowsMessage), false);
+    afterPaint([this] { pictureDecode_.resume(); });
     readAheadDue_ = true;
     // A picture whole at once reads ahead once the window has shown it.
     if (!pictureDecoding()) postingToWindow(pictureRowsMessage)();

@@ -44,7 +44,10 @@ public:
     // its count (and listing).
     void startScan(const std::string& folder, std::function<void()> done,
                    ListingOf listing = ListingOf::lastRead);
-    // The listing is to come from a scan under way.
+    // The listing of `folder` is read later: by a scan that reads it, or by
+    // the first walk.
+    void deferListing(const std::string& folder) { pendingListing_ = folder; }
+    // The listing is still to come.
     bool listingPending() const noexcept { return pendingListing_.has_value(); }
     bool scanning() const noexcept { return scan_ != nullptr; }
     // True when a finished scan's count was taken; false while it runs.

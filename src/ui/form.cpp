@@ -1,5 +1,7 @@
 #include "ui/form.h"
 
+#include <utility>
+
 #include "base/rounding.h"
 #include "ui/screen.h"
 
@@ -49,6 +51,15 @@ void Form::setShowInTaskbar(bool show) {
     if (show == showInTaskbar_) return;
     showInTaskbar_ = show;
     if (FormPeer* p = formPeer()) p->showInTaskbarChanged();
+}
+
+void Form::afterPaint(std::function<void()> work) {
+    FormPeer* p = formPeer();
+    if (p && p->isOpen()) {
+        p->afterPaint(std::move(work));
+    } else {
+        work();
+    }
 }
 
 uintptr_t Form::nativeHandle() const {

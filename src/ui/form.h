@@ -25,6 +25,9 @@ public:
     virtual void systemMenuChanged(int /*commandId*/) {}
     // The platform's handle of the window, as a number; 0 when there is none.
     virtual uintptr_t nativeHandle() const { return 0; }
+    // Runs `work` once the window has painted what is due (Form::afterPaint);
+    // a backend that paints nothing runs it at once.
+    virtual void afterPaint(std::function<void()> work) { work(); }
 };
 
 // An entry the program keeps in the window's system menu.
@@ -78,6 +81,12 @@ public:
 
     // The platform's handle of the form's window; 0 when it has none.
     uintptr_t nativeHandle() const;
+
+    // Runs `work` on the window's thread once the window has painted what is
+    // due now: work that may wait (the rest of a picture, counting a folder)
+    // then never delays what the user sees first. At once where there is no
+    // window to paint, and in the headless backend.
+    void afterPaint(std::function<void()> work);
 
     bool showInTaskbar() const noexcept { return showInTaskbar_; }
     void setShowInTaskbar(bool show);

@@ -23,9 +23,9 @@ constexpr uint32_t missingPixel = 0x00808080;
 
 BackgroundDecode::BackgroundDecode(std::shared_ptr<base::Bitmap> bitmap,
                                    std::unique_ptr<platform::BandReader> rest,
-                                   std::function<void()> progressed)
+                                   std::function<void()> progressed, bool startNow)
     : bitmap_(std::move(bitmap)), rest_(std::move(rest)), progressed_(std::move(progressed)) {
-    start();
+    if (startNow) start();
 }
 
 BackgroundDecode::~BackgroundDecode() { pause(); }

@@ -31,9 +31,11 @@ namespace view {
 class BackgroundDecode {
 public:
     // Starts the worker on the rows of `bitmap` from its first row not ready,
-    // read from `rest`. When no thread can be started, decodes them here.
+    // read from `rest`, or leaves it paused until resume() when `startNow` is
+    // false. When no thread can be started, decodes them here.
     BackgroundDecode(std::shared_ptr<base::Bitmap> bitmap,
-                     std::unique_ptr<platform::BandReader> rest, std::function<void()> progressed);
+                     std::unique_ptr<platform::BandReader> rest, std::function<void()> progressed,
+                     bool startNow = true);
     // Stops the worker after the band it is on, and waits for it.
     ~BackgroundDecode();
     BackgroundDecode(const BackgroundDecode&) = delete;

@@ -5,13 +5,13 @@
 namespace view {
 
 void PictureDecode::start(platform::PartlyDecoded top, const std::string& path,
-                          std::function<void()> progressed) {
+                          std::function<void()> progressed, bool startNow) {
     worker_.reset();
     rowsShown_ = top.bitmap->rowsReady();
     if (!top.rest) return;
     path_ = path;
     worker_ = std::make_unique<view::BackgroundDecode>(
-        std::move(top.bitmap), std::move(top.rest), std::move(progressed));
+        std::move(top.bitmap), std::move(top.rest), std::move(progressed), startNow);
 }
 
 PictureDecode::Arrival PictureDecode::rowsArrived(const base::Picture& shown, int32_t firstInView,

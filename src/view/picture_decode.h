@@ -20,9 +20,10 @@ class PictureDecode {
 public:
     // Decodes the rest of `top` (read from `path`) on a worker that calls
     // `progressed` from its thread as rows arrive; the decode of the picture
-    // before it goes first. Nothing to decode when `top` is whole.
+    // before it goes first. Nothing to decode when `top` is whole. The worker
+    // waits for resume() when `startNow` is false.
     void start(platform::PartlyDecoded top, const std::string& path,
-               std::function<void()> progressed);
+               std::function<void()> progressed, bool startNow = true);
 
     // Whether some rows are still to come, or to be shown.
     bool decoding() const noexcept { return worker_ != nullptr; }

@@ -113,17 +113,13 @@ std::optional<ReadAhead::Screen> ReadAhead::readScreen(int direction, const std:
 }
 
 std::optional<platform::PartlyDecoded> ReadAhead::take(int direction, const std::string& path) {
+    // The worker may still be reading: it stops, what it was reading unused.
+    stopping_.store(true, std::memory_order_relaxed);
+    if (worker_.joinable()) worker_.join();
     std::vector<Screen> screens;
     {
         const std::lock_guard lock(mutex_);
         screens.swap(screens_);
-    }
-    // The worker may still be reading the other way: it stops, its screen unused.
-    stopping_.store(true, std::memory_order_relaxed);
-    if (worker_.joinable()) worker_.join();
-    {
-        const std::lock_guard lock(mutex_);
-        screens_.clear();
     }
     const auto match = std::find_if(screens.begin(), screens.end(), [&](const Screen& screen) {
         return screen.direction == direction && screen.path == path;

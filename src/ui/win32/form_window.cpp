@@ -141,6 +141,30 @@ void FormWindow::captionChanged() {
     SetWindowTextW(hwnd(), platform::win32::utf8ToWide(form_.caption()).c_str());
 }
 
+namespace {
+
+// The timer that fires once every paint due is done.
+constexpr UINT_PTR afterPaintTimer = 1;
+
+}  // namespace
+
+void FormWindow::afterPaint(std::function<void()> work) {
+    afterPaint_.push_back(std::move(work));
+    if (afterPaint_.size() == 1) SetTimer(hwnd(), afterPaintTimer, 0, nullptr);
+}
+
+void FormWindow::paintedAll() {
+    KillTimer(hwnd(), afterPaintTimer);
+    // Work may queue more: that waits for the next round of paints.
+    for (const std::function<void()>& work : std::exchange(afterPaint_, {})) {
+        try {
+            work();
+        } catch (...) {
+            unhandledException(std::current_exception());
+        }
+    }
+}
+
 void FormWindow::close() {
     if (hwnd()) SendMessageW(hwnd(), WM_CLOSE, 0, 0);
 }
@@ -284,6 +308,10 @@ LRESULT FormWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return defaultHandling(message, wParam, lParam);
         case WM_DPICHANGED:
             rescale(LOWORD(wParam), HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
+        case WM_TIMER:
+            if (wParam != afterPaintTimer) return defaultHandling(message, wParam, lParam);
+            paintedAll();
             return 0;
         case WM_QUERYENDSESSION:
             return TRUE;  // nothing to ask the user; the unload runs if the session ends

@@ -11,6 +11,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <vector>
 
 #include "ui/form.h"
 #include "ui/win32/backend_context.h"
@@ -59,8 +60,12 @@ public:
     void close() override;
     void systemMenuChanged(int commandId) override;
     uintptr_t nativeHandle() const override { return reinterpret_cast<uintptr_t>(hwnd()); }
+    // Queued for a zero timer: WM_TIMER comes only once no paint is due.
+    void afterPaint(std::function<void()> work) override;
 
 private:
+    // Runs the work queued for after the paint.
+    void paintedAll();
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void paintBackground(HDC dc, const RECT& area) override;
     void reportSize();
@@ -76,6 +81,7 @@ private:
     std::function<void()> closing_;
     bool controlsAttached_ = false;
     SystemWindow taskbarOwner_;  // the hidden owner while the form is out of the taskbar
+    std::vector<std::function<void()>> afterPaint_;
 };
 
 }  // namespace ui::win32

@@ -10,8 +10,8 @@ void PictureDecode::start(platform::PartlyDecoded top, const std::string& path,
     rowsShown_ = top.bitmap->rowsReady();
     if (!top.rest) return;
     path_ = path;
-    worker_ = std::make_unique<view::BackgroundDecode>(
-        std::move(top.bitmap), std::move(top.rest), std::move(progressed), startNow);
+    worker_ = std::make_unique<view::BackgroundDecode>(std::move(top.bitmap), std::move(top.rest),
+                                                       std::move(progressed), startNow);
 }
 
 PictureDecode::Arrival PictureDecode::rowsArrived(const base::Picture& shown, int32_t firstInView,

@@ -11,8 +11,8 @@
 
 #include "base/app_error.h"
 #include "base/bitmap.h"
-#include "view/background_decode.h"
 #include "platform/picture_codec.h"
+#include "view/background_decode.h"
 
 namespace view {
 

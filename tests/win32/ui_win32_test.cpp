@@ -615,6 +615,29 @@ TEST_F(Win32Backend, AnErrorInAnEventHandlerComesOutOfTheMessageLoop) {
     EXPECT_NO_THROW(pumpMessages(form));  // reported once
 }
 
+// Work that may wait (the rest of a picture) runs only once the window has
+// painted what was due, in the order it was queued.
+TEST_F(Win32Backend, WorkQueuedForAfterThePaintRunsOnceNothingIsLeftToPaint) {
+    const HWND top = windowOf(form);
+    std::vector<std::string> ran;
+    const auto work = [&](const std::string& name) {
+        return [&ran, top, name] {
+            RECT due{};
+            ran.push_back(name + (GetUpdateRect(top, &due, FALSE) ? " with a paint due" : ""));
+        };
+    };
+    InvalidateRect(top, nullptr, FALSE);
+    form.afterPaint(work("first"));
+    form.afterPaint(work("second"));
+    EXPECT_TRUE(ran.empty()) << "nothing runs before the paint";
+    const DWORD until = GetTickCount() + 2000;
+    while (ran.size() < 2 && GetTickCount() < until) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+        pumpMessages(form);
+    }
+    EXPECT_EQ(ran, (std::vector<std::string>{"first", "second"}));
+}
+
 // Log-off and shut-down end the process without WM_CLOSE: the unload runs
 // when the session really ends, and only once.
 TEST_F(Win32Backend, TheUnloadRunsOnceWhenTheSessionEnds) {

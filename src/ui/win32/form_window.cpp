@@ -1,5 +1,5 @@
-#include "ui/win32/work_times.h"
 #include "ui/win32/form_window.h"
+#include "ui/win32/work_times.h"
 
 #include <algorithm>
 #include <utility>

@@ -17,7 +17,9 @@ std::vector<std::string> findPageImages(const std::string& folder,
     for (const std::string& name : names) {
         if (stopping.load(std::memory_order_relaxed)) break;
         try {
-            if (!tags::isPageImage(folder + "\\" + name)) continue;
+            std::string path = folder;
+            path.append("\\").append(name);
+            if (!tags::isPageImage(path)) continue;
             if (pageImages.size() == std::numeric_limits<int16_t>::max()) {
                 base::raiseOverflow();  // a failing entry like any other
             }

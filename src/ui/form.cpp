@@ -53,10 +53,10 @@ void Form::setShowInTaskbar(bool show) {
     if (FormPeer* p = formPeer()) p->showInTaskbarChanged();
 }
 
-void Form::afterPaint(std::function<void()> work) {
+void Form::afterPaint(const std::function<void()>& work) {
     FormPeer* p = formPeer();
     if (p && p->isOpen()) {
-        p->afterPaint(std::move(work));
+        p->afterPaint(work);
     } else {
         work();
     }

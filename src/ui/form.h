@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 
 #include "ui/control.h"
 
@@ -27,7 +28,7 @@ public:
     virtual uintptr_t nativeHandle() const { return 0; }
     // Runs `work` once the window has painted what is due (Form::afterPaint);
     // a backend that paints nothing runs it at once.
-    virtual void afterPaint(std::function<void()> work) { work(); }
+    virtual void afterPaint(const std::function<void()>& work) { work(); }
 };
 
 // An entry the program keeps in the window's system menu.
@@ -86,7 +87,7 @@ public:
     // due now: work that may wait (the rest of a picture, counting a folder)
     // then never delays what the user sees first. At once where there is no
     // window to paint, and in the headless backend.
-    void afterPaint(std::function<void()> work);
+    void afterPaint(const std::function<void()>& work);
 
     bool showInTaskbar() const noexcept { return showInTaskbar_; }
     void setShowInTaskbar(bool show);

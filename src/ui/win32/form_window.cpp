@@ -148,8 +148,8 @@ constexpr UINT_PTR afterPaintTimer = 1;
 
 }  // namespace
 
-void FormWindow::afterPaint(std::function<void()> work) {
-    afterPaint_.push_back(std::move(work));
+void FormWindow::afterPaint(const std::function<void()>& work) {
+    afterPaint_.push_back(work);
     if (afterPaint_.size() == 1) SetTimer(hwnd(), afterPaintTimer, 0, nullptr);
 }
 

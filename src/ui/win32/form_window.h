@@ -61,7 +61,7 @@ public:
     void systemMenuChanged(int commandId) override;
     uintptr_t nativeHandle() const override { return reinterpret_cast<uintptr_t>(hwnd()); }
     // Queued for a zero timer: WM_TIMER comes only once no paint is due.
-    void afterPaint(std::function<void()> work) override;
+    void afterPaint(const std::function<void()>& work) override;
 
 private:
     // Runs the work queued for after the paint.

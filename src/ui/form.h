@@ -4,7 +4,6 @@
 #include <functional>
 #include <map>
 #include <string>
-#include <utility>
 
 #include "ui/control.h"
 

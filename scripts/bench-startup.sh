@@ -398,6 +398,12 @@ refusal() {
     fi
 }
 
+# The viewers in the order of round $1: reversed every other round.
+round_order() {
+    order=("${peers[@]}")
+    (($1 % 2)) || mapfile -t order < <(printf '%s\n' "${peers[@]}" | tac)
+}
+
 declare -A peer_ms=() peer_rss=() peer_refused=()
 if ((${#peers[@]})); then
     echo "== beside the Linux peers: warming up (one untimed start of each on each picture)"
@@ -410,8 +416,7 @@ if ((${#peers[@]})); then
     done
     echo "== beside the Linux peers: $rounds rounds, start to first painted window seen from X (ms)"
     for ((r = 1; r <= rounds; r++)); do
-        order=("${peers[@]}")
-        ((r % 2)) || mapfile -t order < <(printf '%s\n' "${peers[@]}" | tac)
+        round_order "$r"
         line="round $r:"
         for picture in "${pictures[@]}"; do
             line+=" ${picture_label[$picture]// /}"
@@ -450,8 +455,7 @@ declare -A x_step_ms=()
 if ((${#peers[@]})); then
     echo "== next picture in the 200-page folder seen from X: $rounds rounds of $x_steps steps each (ms)"
     for ((r = 1; r <= rounds; r++)); do
-        order=("${peers[@]}")
-        ((r % 2)) || mapfile -t order < <(printf '%s\n' "${peers[@]}" | tac)
+        round_order "$r"
         line="round $r:"
         for who in "${order[@]}"; do
             result=$(step_start "$who")

@@ -114,7 +114,8 @@ public:
     // Opening files and stepping through the folder (app/open_picture.cpp,
     // app/stepping.cpp, app/tagged_list.cpp).
     // Whether an opening reads the folder's listing anew, or leaves it to
-    // another (start-up leaves it to the folder's scan).
+    // another: the Open command's scan has just read it, start-up leaves it
+    // to the folder's scan.
     enum class Listing { readAnew, asRead };
     // True when the picture is shown; false when the file is missing (the
     // user has been told). Raises base::AppError when it cannot be decoded.

@@ -38,10 +38,8 @@ frmMain::LoadOutcome frmMain::Form_Load() {
         if (openPictureOrReport(path, Listing::asRead)) showPageRecord(*page);
         const std::string folder = mdlGen::getFolder(path);
         folder_.deferListing(folder);
-        afterPaint([this, folder] {
-            folder_.startScan(folder, postingToWindow(folderScannedMessage),
-                              nav::Folder::ListingOf::scan);
-        });
+        afterPaint(
+            [this, folder] { folder_.startScan(folder, postingToWindow(folderScannedMessage)); });
         scroll_h.setValue(0);
         scroll_v.setValue(0);
         return LoadOutcome::show;

@@ -73,8 +73,9 @@ void frmMain::browseJPEG() {
                                          information);
             return;
         }
+        // The scan reads the listing the opening goes by.
         scanFolder(mdlGen::getFolder(file));
-        openPicture(file);
+        openPicture(file, Listing::asRead);
 
         // A plain picture has no address to show: its entry is greyed.
         const bool page = isContainIPTC(file);

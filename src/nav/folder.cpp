@@ -66,21 +66,18 @@ int16_t Folder::scan(const std::string& folder) {
     return pageCount_;
 }
 
-void Folder::startScan(const std::string& folder, std::function<void()> done, ListingOf listing) {
+void Folder::startScan(const std::string& folder, std::function<void()> done) {
     stopScan();
     pageImages_.clear();
     pageCount_ = 0;
     if (!files_.anyEntry(folder)) return;
-    std::function<std::vector<std::string>()> names;
-    if (listing == ListingOf::scan) {
-        pendingListing_ = folder;
-        names = [&files = files_, folder, pattern = listing_.pattern()] {
+    pendingListing_ = folder;
+    scan_ = std::make_unique<FolderScan>(
+        folder,
+        [&files = files_, folder, pattern = listing_.pattern()] {
             return sortedListing(files, folder, pattern);
-        };
-    } else {
-        names = [names = listing_.items()] { return names; };
-    }
-    scan_ = std::make_unique<FolderScan>(folder, std::move(names), std::move(done));
+        },
+        std::move(done));
 }
 
 bool Folder::takeScan() {

@@ -35,15 +35,12 @@ public:
     // raised (the list then empty). Nothing changes when the folder has no
     // entry at all; 0 then.
     int16_t scan(const std::string& folder);
-    // Whether a scan goes by the listing as last read, or reads it too, on
-    // its thread: a long folder's listing then keeps nothing from the
-    // window's first paint, and a step before the scan is done reads it.
-    enum class ListingOf { lastRead, scan };
-    // Counts the page images of the listing on a thread of its own, which
-    // calls `done` (safe on any thread) when it ends; takeScan() then takes
-    // its count (and listing).
-    void startScan(const std::string& folder, std::function<void()> done,
-                   ListingOf listing = ListingOf::lastRead);
+    // Reads the listing and counts its page images on a thread of its own,
+    // which calls `done` (safe on any thread) when it ends; takeScan() then
+    // takes the listing and the count. A long folder's listing so keeps
+    // nothing from the window's first paint; a step before the scan is done
+    // reads the listing itself.
+    void startScan(const std::string& folder, std::function<void()> done);
     // The listing of `folder` is read later: by a scan that reads it, or by
     // the first walk.
     void deferListing(const std::string& folder) { pendingListing_ = folder; }

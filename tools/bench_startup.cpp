@@ -389,10 +389,9 @@ int runParts(const std::string& file, int rounds) {
 
 // Steps to the next picture `steps` times, each timed from the click until
 // the window has painted, the window idle between them as a reader's is (the
-// picture whole, its neighbours' first screens read ahead). Afterwards, to tell how much of a step they are,
-// decodes each picture stepped to once more and lists the folder once more:
-// not between the steps, where the extra picture would change which memory
-// the next step finds free.
+// picture whole, its neighbours' first screens read ahead). Afterwards, to tell how much of a step
+// they are, decodes each picture stepped to once more and lists the folder once more: not between
+// the steps, where the extra picture would change which memory the next step finds free.
 int runSteps(const std::string& file, int steps) {
     InProcessViewer viewer(file);
     frmMain& form = viewer.form();
@@ -410,17 +409,17 @@ int runSteps(const std::string& file, int steps) {
         viewer.paint();
         stepMs.push_back(millisecondsSince(start));
         ui::win32::WorkTimes::enable(false);
-        char step[64];
-        std::snprintf(step, sizeof step, "%s%dx%d %.0f ms", sizes.empty() ? "" : ", ",
-                      form.pictureWidth(), form.pictureHeight(), stepMs.back());
+        char step[96];
+        std::snprintf(step, sizeof step, "%s%dx%d %.0f ms (click %.0f)", sizes.empty() ? "" : ", ",
+                      form.pictureWidth(), form.pictureHeight(), stepMs.back(), clickMs.back());
         sizes += step;
         shownFiles.push_back(form.file_currDir.path() + "\\" + form.currentFileName());
     }
     // Where a step's time went, in the window's work timed piece by piece
     // (the click's handler includes its own placements and caption).
     std::printf("a step, by piece (calls and ms a step, averaged over %d steps):\n", steps);
-    std::printf("  click handler %.1f ms (median), paint pump %.1f ms (median)\n",
-                median(clickMs), median(stepMs) - median(clickMs));
+    std::printf("  click handler %.1f ms (median), paint pump %.1f ms (median)\n", median(clickMs),
+                median(stepMs) - median(clickMs));
     for (const ui::win32::WorkTime& time : ui::win32::WorkTimes::take()) {
         std::printf("  %-28s %5.1f calls %6.2f ms\n", time.piece.c_str(),
                     static_cast<double>(time.calls) / steps, time.milliseconds / steps);

@@ -7,18 +7,18 @@ namespace {
 
 constexpr size_t pageBytes = 4096;
 
-void touchPages(unsigned char* begin, size_t bytes) noexcept {
+}  // namespace
+
+void touchPages(void* begin, size_t bytes) noexcept {
     // Volatile, so that the writes are made although nothing reads them.
-    volatile unsigned char* const first = begin;
+    volatile unsigned char* const first = static_cast<unsigned char*>(begin);
     for (size_t offset = 0; offset < bytes; offset += pageBytes) first[offset] = 0;
 }
-
-}  // namespace
 
 BackgroundPrefault::BackgroundPrefault(void* begin, size_t bytes) noexcept {
     if (begin == nullptr || bytes == 0) return;
     try {
-        thread_ = std::thread(touchPages, static_cast<unsigned char*>(begin), bytes);
+        thread_ = std::thread(touchPages, begin, bytes);
     } catch (const std::exception&) {
         // No thread (std::system_error) or no memory for one (std::bad_alloc):
         // only the speed is lost.

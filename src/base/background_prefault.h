@@ -14,6 +14,10 @@
 
 namespace base {
 
+// Writes one byte to every 4 KB page of [begin, begin + bytes), here, so that
+// the memory is there before it is used.
+void touchPages(void* begin, size_t bytes) noexcept;
+
 class BackgroundPrefault {
 public:
     // Starts touching [begin, begin + bytes). When no thread can be started

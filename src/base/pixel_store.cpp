@@ -1,5 +1,8 @@
 #include "base/pixel_store.h"
 
+#include "base/background_prefault.h"
+
+#include <algorithm>
 #include <new>
 #include <utility>
 
@@ -40,7 +43,7 @@ PixelBuffer PixelStore::acquire(size_t pixels) {
     bool grow = false;
     {
         const std::lock_guard lock(mutex_);
-        if (spare_ && spareCapacity_ >= pixels && spareCapacity_ / 4 <= pixels) {
+        if (spare_ && fits(spareCapacity_, pixels)) {
             return {std::move(spare_), std::exchange(spareCapacity_, 0), weak_from_this()};
         }
         grow = spare_ && spareCapacity_ < pixels;
@@ -65,6 +68,27 @@ void PixelStore::giveBack(std::unique_ptr<uint32_t[]> pixels, size_t capacity) n
     if (spare_ && spareCapacity_ >= capacity) return;
     spare_ = std::move(pixels);
     spareCapacity_ = capacity;
+}
+
+void PixelStore::prepare(size_t pixels, size_t writtenPixels) noexcept {
+    if (pixels < spareMinimumPixels || pixels > spareMaximumPixels) return;
+    std::unique_ptr<uint32_t[]> unfit;
+    {
+        const std::lock_guard lock(mutex_);
+        if (spare_ && fits(spareCapacity_, pixels)) return;
+        unfit = std::move(spare_);
+        spareCapacity_ = 0;
+    }
+    unfit.reset();  // before the new memory is taken, so the two never add up
+    const size_t capacity = pixels + pixels / 4;
+    std::unique_ptr<uint32_t[]> ready;
+    try {
+        ready = allocate(capacity);
+    } catch (const std::bad_alloc&) {
+        return;  // the step will try for itself
+    }
+    touchPages(ready.get(), std::min(writtenPixels, capacity) * sizeof(uint32_t));
+    giveBack(std::move(ready), capacity);
 }
 
 size_t PixelStore::sparePixels() noexcept {

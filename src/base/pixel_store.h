@@ -64,6 +64,13 @@ public:
     // Room for at least `pixels` pixels, uninitialised. Throws std::bad_alloc
     // when the memory cannot be had.
     PixelBuffer acquire(size_t pixels);
+    // Makes the spare one that acquire(pixels) would hand out, with its first
+    // `writtenPixels` pixels' memory already there: the cost of a new
+    // picture's fresh memory (freeing a spare too small, faulting in the
+    // pages its first screen is written to) paid ahead, on the caller's
+    // thread. Nothing for pictures the store keeps no spare for, or when the
+    // memory cannot be had.
+    void prepare(size_t pixels, size_t writtenPixels) noexcept;
     // The spare's size in pixels, 0 when there is none.
     size_t sparePixels() noexcept;
     // Frees the spare.
@@ -73,6 +80,9 @@ private:
     friend class PixelBuffer;
     void giveBack(std::unique_ptr<uint32_t[]> pixels, size_t capacity) noexcept;
     PixelBuffer fresh(size_t pixels);
+    static bool fits(size_t capacity, size_t pixels) noexcept {
+        return capacity >= pixels && capacity / 4 <= pixels;
+    }
 
     std::mutex mutex_;
     std::unique_ptr<uint32_t[]> spare_;

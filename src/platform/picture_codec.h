@@ -49,6 +49,11 @@ public:
     // shorter picture) into it; throws as decode does for the file, the
     // bitmap and those rows.
     virtual PartlyDecoded decodeTop(std::string_view path, int32_t rows) = 0;
+    // Gets ready the memory that the next picture opened, of `size`, will be
+    // decoded into, its first `rows` rows' pages faulted in: the step to a
+    // page read ahead then costs no fresh memory. Safe on any thread; a codec
+    // that keeps no memory for pictures does nothing.
+    virtual void prepareFor(PictureSize /*size*/, int32_t /*rows*/) noexcept {}
 };
 
 }  // namespace platform

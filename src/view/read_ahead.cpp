@@ -64,6 +64,24 @@ size_t ReadAhead::screensHeld() const {
 
 void ReadAhead::read(const std::vector<Way>& ways, int32_t rows) noexcept {
     platform::lowerThisThreadPriority();
+    readScreens(ways, rows);
+    // Either neighbour may be the next picture: memory for the larger.
+    platform::PictureSize largest;
+    {
+        const std::lock_guard lock(mutex_);
+        for (const Screen& screen : screens_) {
+            if (base::Bitmap::pixelCount(screen.size.width, screen.size.height) >
+                base::Bitmap::pixelCount(largest.width, largest.height)) {
+                largest = screen.size;
+            }
+        }
+    }
+    if (!stopping_.load(std::memory_order_relaxed) && largest.height > 0) {
+        codec_.prepareFor(largest, rows);
+    }
+}
+
+void ReadAhead::readScreens(const std::vector<Way>& ways, int32_t rows) noexcept {
     for (const Way& way : ways) {
         for (const std::string& path : way.paths) {
             if (stopping_.load(std::memory_order_relaxed)) return;
@@ -109,7 +127,7 @@ std::optional<ReadAhead::Screen> ReadAhead::readScreen(int direction, const std:
     }
     // Changed while it was read: what was read may be of neither version.
     if (files_.stamp(path) != before) return std::nullopt;
-    return Screen{direction, path, *before, std::move(screen)};
+    return Screen{direction, path, *before, size, std::move(screen)};
 }
 
 std::optional<platform::PartlyDecoded> ReadAhead::take(int direction, const std::string& path) {

@@ -8,8 +8,11 @@
 // unchanged (same path, size and last write) and by a step in the direction
 // it was read for. Each step lets go of every screen, used or not; the next
 // read-ahead starts once the new page is decoded. At most the two neighbours'
-// screens are held, never a whole picture. Every member function is for the
-// thread that made the object; the worker reads files and nothing else.
+// screens are held, never a whole picture; the worker also has the codec
+// ready the memory the larger neighbour would be decoded into
+// (PictureCodec::prepareFor), so that a step takes no fresh memory. Every
+// member function is for the thread that made the object; the worker reads
+// files and nothing else.
 
 #include <atomic>
 #include <cstdint>
@@ -71,9 +74,11 @@ private:
         int direction = 0;
         std::string path;
         platform::FileStamp stamp;
+        platform::PictureSize size;  // of the whole picture
         std::shared_ptr<base::Bitmap> rows;
     };
     void read(const std::vector<Way>& ways, int32_t rows) noexcept;
+    void readScreens(const std::vector<Way>& ways, int32_t rows) noexcept;
     std::optional<Screen> readScreen(int direction, const std::string& path, int32_t rows);
 
     platform::Files& files_;

@@ -115,4 +115,20 @@ TEST_F(PixelStoreTest, SteppingThroughVaryingHeightsSoonAllocatesNothingNew) {
     EXPECT_EQ(freshInSecondRound, 0) << "the second round through the folder should reuse memory";
 }
 
+TEST_F(PixelStoreTest, MemoryPreparedAheadIsWhatTheNextPictureGets) {
+    { base::Bitmap shorter(width, pageRows, *store_); }
+    const int32_t nextRows = pageRows * 2;
+    store_->prepare(size_t{width} * nextRows, size_t{width} * 700);
+    const size_t prepared = sparePixels();
+    EXPECT_GE(prepared, size_t{width} * nextRows) << "a spare too small is replaced";
+    store_->prepare(size_t{width} * pageRows, size_t{width} * 700);
+    EXPECT_EQ(sparePixels(), prepared) << "a spare that fits is kept";
+
+    base::Bitmap next(width, nextRows, *store_);
+    EXPECT_EQ(sparePixels(), 0u) << "the prepared memory went to the picture";
+    next.row(nextRows - 1)[width - 1] = 5;
+    store_->prepare(size_t{width} * rowsFor(base::spareMaximumPixels) + width, 0);
+    EXPECT_EQ(sparePixels(), 0u) << "no spare is made for a huge picture";
+}
+
 }  // namespace

@@ -61,27 +61,38 @@ constexpr uint32_t pixelOf(ui::Color color) {
     return ((color & 0xFFu) << 16) | (color & 0xFF00u) | ((color >> 16) & 0xFFu);
 }
 
-// The tooltip window owned by `owner`, or null.
+// The tooltip window owned by `owner`, or null. The window makes it once it
+// has painted: this thread's messages are handled, for up to two seconds,
+// until it is there.
 inline HWND tooltipWindowOf(HWND owner) {
+    const DWORD until = GetTickCount() + 2000;
     struct Search {
         HWND owner;
         HWND found;
     } search{owner, nullptr};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM data) -> BOOL {
-            auto* state = reinterpret_cast<Search*>(data);
-            wchar_t name[64] = {};
-            GetClassNameW(window, name, 64);
-            if (std::wstring(name) == TOOLTIPS_CLASSW &&
-                GetWindow(window, GW_OWNER) == state->owner) {
-                state->found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    while (true) {
+        EnumThreadWindows(
+            GetCurrentThreadId(),
+            [](HWND window, LPARAM data) -> BOOL {
+                auto* state = reinterpret_cast<Search*>(data);
+                wchar_t name[64] = {};
+                GetClassNameW(window, name, 64);
+                if (std::wstring(name) == TOOLTIPS_CLASSW &&
+                    GetWindow(window, GW_OWNER) == state->owner) {
+                    state->found = window;
+                    return FALSE;
+                }
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        if (search.found || GetTickCount() > until) return search.found;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
 }
 
 struct Tool {

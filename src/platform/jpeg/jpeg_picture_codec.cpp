@@ -72,4 +72,10 @@ PartlyDecoded JpegPictureCodec::decodeTop(std::string_view path, int32_t rows) {
     return top;
 }
 
+void JpegPictureCodec::prepareFor(PictureSize size, int32_t rows) noexcept {
+    if (jpeg::bitmapBytes(size) > memoryLimit_) return;
+    pixelStore_->prepare(base::Bitmap::pixelCount(size.width, size.height),
+                         base::Bitmap::pixelCount(size.width, std::min(rows, size.height)));
+}
+
 }  // namespace platform

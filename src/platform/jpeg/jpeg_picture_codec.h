@@ -44,6 +44,10 @@ public:
     // it is read to its end, so a damaged one throws here.
     PartlyDecoded decodeTop(std::string_view path, int32_t rows) override;
 
+    // Readies the store's spare (base::PixelStore::prepare) for a picture
+    // within the limit.
+    void prepareFor(PictureSize size, int32_t rows) noexcept override;
+
 private:
     std::shared_ptr<base::Bitmap> newBitmap(PictureSize size);
 

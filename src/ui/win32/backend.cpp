@@ -1,7 +1,5 @@
 #include "ui/win32/backend.h"
 
-#include <commctrl.h>
-
 #include <memory>
 #include <utility>
 
@@ -93,8 +91,6 @@ void attachScreen() {
 }
 
 void createWindow(Form& form, const WindowOptions& options) {
-    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&classes);
     attachScreen();
     // A form shown again after it was closed: the old peers go before the
     // new window replaces the old one's context.

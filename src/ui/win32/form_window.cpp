@@ -79,7 +79,7 @@ FormWindow::FormWindow(Form& form, const FormWindowOptions& options)
     args.height = height;
     create(formClass(), args);
     sharedContext.setTopLevel(hwnd());
-    sharedContext.tooltips().create(hwnd());
+    afterPaint([this] { sharedContext.tooltips().create(hwnd()); });
     showInTaskbarChanged();
 }
 

@@ -2,7 +2,9 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 
 #include "platform/win32/text_conv.h"
 
@@ -23,12 +25,16 @@ TOOLINFOW toolInfo(HWND window, UINT_PTR id, UINT flags) {
 }  // namespace
 
 void Tooltips::create(HWND owner) {
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&classes);
     WindowArgs args;
     args.style = WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX;
     args.exStyle = WS_EX_TOPMOST;
     args.x = args.y = args.width = args.height = CW_USEDEFAULT;
     args.parent = owner;
     window_.create(TOOLTIPS_CLASSW, args);
+    for (WaitingTool& waiting : std::exchange(waiting_, {}))
+        addToWindow(waiting.tool, waiting.text);
 }
 
 void Tooltips::addWindow(HWND window, std::string_view text) {
@@ -43,9 +49,12 @@ void Tooltips::addArea(HWND window, UINT_PTR id, const RECT& area, std::string_v
 }
 
 void Tooltips::moveArea(HWND window, UINT_PTR id, const RECT& area) {
-    if (!window_.hwnd()) return;
     TOOLINFOW tool = toolInfo(window, id, 0);
     tool.rect = area;
+    if (!window_.hwnd()) {
+        if (const auto found = waiting(tool); found != waiting_.end()) found->tool.rect = area;
+        return;
+    }
     SendMessageW(window_.hwnd(), TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
@@ -60,16 +69,34 @@ void Tooltips::removeArea(HWND window, UINT_PTR id) {
 }
 
 void Tooltips::remove(TOOLINFOW& tool) {
-    if (window_.hwnd())
-        SendMessageW(window_.hwnd(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    if (!window_.hwnd()) {
+        if (const auto found = waiting(tool); found != waiting_.end()) waiting_.erase(found);
+        return;
+    }
+    SendMessageW(window_.hwnd(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void Tooltips::add(TOOLINFOW& tool, std::string_view text) {
-    if (!window_.hwnd()) return;
-    // The control copies the text.
     std::wstring wide = platform::win32::utf8ToWide(text);
-    tool.lpszText = wide.data();
+    if (window_.hwnd()) {
+        addToWindow(tool, wide);
+    } else if (const auto found = waiting(tool); found != waiting_.end()) {
+        *found = {tool, std::move(wide)};
+    } else {
+        waiting_.push_back({tool, std::move(wide)});
+    }
+}
+
+void Tooltips::addToWindow(TOOLINFOW& tool, std::wstring& text) {
+    // The control copies the text.
+    tool.lpszText = text.data();
     SendMessageW(window_.hwnd(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+std::vector<Tooltips::WaitingTool>::iterator Tooltips::waiting(const TOOLINFOW& tool) {
+    return std::find_if(waiting_.begin(), waiting_.end(), [&](const WaitingTool& other) {
+        return other.tool.hwnd == tool.hwnd && other.tool.uId == tool.uId;
+    });
 }
 
 }  // namespace ui::win32

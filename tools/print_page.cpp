@@ -120,9 +120,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
     platform::Win32Platform real;
     TimedDialogs dialogs(real.dialogs);
-    platform::Platform timed{real.registry,     real.files,    real.clock,
-                             real.pictureCodec, real.pictures, real.shell,
-                             dialogs,           real.printers, real.windowHook};
+    platform::Platform timed{real.registry,   real.files,    real.clock, real.pictureCodec,
+                             real.pictures,   real.shell,    dialogs,    real.printers,
+                             real.windowHook, real.clipboard};
     frmMain viewer(timed, "\"" + file + "\"");
     ui::win32::createWindow(viewer, app::mainWindowOptions());
     real.dialogs.setOwner(ui::win32::windowOf(viewer));

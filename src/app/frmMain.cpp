@@ -175,6 +175,7 @@ void frmMain::wireEvents() {
     }
     Deactivate = [this] { Form_Deactivate(); };
     MessagePosted = [this](uint32_t message) { Form_MessagePosted(message); };
+    FilesDropped = [this](const std::vector<std::string>& paths) { Form_FilesDropped(paths); };
     MouseMove = [this](const ui::MouseArgs& args) { Form_MouseMove(args); };
     frImage.MouseMove = [this](const ui::MouseArgs& args) { frImage_MouseMove(args); };
     frAddress.MouseMove = [this](const ui::MouseArgs& args) { frAddress_MouseMove(args); };

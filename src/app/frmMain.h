@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "about/frmAbout.h"
 #include "assoc/frmSetting.h"
@@ -104,6 +105,9 @@ public:
     std::optional<tags::PageRecord> checkPage(const std::string& path);
     // The bar shows the page's title and address.
     void showPageRecord(const tags::PageRecord& record);
+    // The page image on view, opened by the user (not stepped to), goes to
+    // the recent documents.
+    void rememberOpened();
     // checkPage, and a page image's record shown at once.
     bool isContainIPTC(const std::string& jpg_filepath);
     // Overwrites the last-run record with this check's command line and error.
@@ -124,6 +128,10 @@ public:
     bool openPicture(const std::string& path, Listing listing = Listing::readAnew,
                      int stepDirection = 0);
     void browseJPEG();
+    // Files dropped on the window: the first opens as the Open command opens
+    // a file, with the usual message when it cannot be shown; a folder opens
+    // at its first page image (app/drop.cpp).
+    void Form_FilesDropped(const std::vector<std::string>& paths);
     // Reads the listing and counts its page images here (nav::Folder::scan).
     int16_t scanFolder(const std::string& folder);
     // The folder's scan is done: the caption shows its count.
@@ -181,6 +189,11 @@ public:
     // procedure; nothing for what goes on to it.
     std::optional<intptr_t> handleWindowMessage(uintptr_t window, uint32_t message,
                                                 uintptr_t wParam, intptr_t lParam) override;
+    // Ctrl+C: the shown page's address to the clipboard, as text; nothing
+    // when no page image is shown. Ctrl+Shift+C: the picture as shown (the
+    // shrunk rendering when shrunk), as a bitmap (app/copy.cpp).
+    void copyShownAddress();
+    void copyShownPicture();
     // The about box and the settings dialog, modeless; the help file.
     void showAbout();
     void showSettings();
@@ -263,6 +276,13 @@ private:
     // cannot be opened: tells the user, naming the file. False when the
     // picture is not shown.
     bool openPictureOrReport(const std::string& path, Listing listing);
+    // Opens `file` with its folder's page images counted (already, when
+    // `scanned`), the address bar shown for a page image and hidden for a
+    // plain picture; what cannot be shown is reported. The Open command's
+    // way, for a file it did not ask for.
+    void openWithItsFolder(const std::string& file, bool scanned);
+    // The same, raising what cannot be shown: the Open command reports it its own way.
+    void openScanned(const std::string& file, bool scanned);
     void reportUnopenable(const std::string& path, const base::AppError& error);
     // The rows of the first screen, decoded before a picture is shown.
     int32_t firstScreenRows() const;
@@ -316,4 +336,7 @@ private:
     view::PictureDecode pictureDecode_;
     view::ReadAhead readAhead_{platform_.files, platform_.pictureCodec};
     bool readAheadDue_ = false;
+    // The file on view, and its page's address as read (empty for a plain picture).
+    std::string shownPath_;
+    std::string shownAddress_;
 };

@@ -65,6 +65,12 @@ bool frmMain::runCommand(input::KeyCommand command) {
         case KeyCommand::settings:
             showSettings();
             return true;
+        case KeyCommand::copyAddress:
+            copyShownAddress();
+            return true;
+        case KeyCommand::copyPicture:
+            copyShownPicture();
+            return true;
         default:
             return false;
     }

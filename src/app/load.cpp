@@ -35,7 +35,10 @@ frmMain::LoadOutcome frmMain::Form_Load() {
         // The page is shown first; the folder's listing and the count of its
         // page images are read on the scan's thread, the count following in
         // the caption.
-        if (openPictureOrReport(path, Listing::asRead)) showPageRecord(*page);
+        if (openPictureOrReport(path, Listing::asRead)) {
+            showPageRecord(*page);
+            rememberOpened();
+        }
         const std::string folder = mdlGen::getFolder(path);
         folder_.deferListing(folder);
         afterPaint(

@@ -45,6 +45,8 @@ bool frmMain::openPicture(const std::string& path, Listing listing, int stepDire
     imgDisplay.setTop(0);
     // A new file always starts at its original size.
     showPicture(top.bitmap);
+    shownPath_ = path;
+    shownAddress_.clear();
     startDecodingRest(std::move(top), path);
     return true;
 }
@@ -55,6 +57,24 @@ bool frmMain::openPictureOrReport(const std::string& path, Listing listing) {
     } catch (const base::AppError& error) {
         reportUnopenable(path, error);
         return false;
+    }
+}
+
+void frmMain::openScanned(const std::string& file, bool scanned) {
+    // The scan reads the listing the opening goes by.
+    if (!scanned) scanFolder(mdlGen::getFolder(file));
+    if (!openPicture(file, Listing::asRead)) return;
+    // A plain picture has no address to show: its entry is greyed.
+    const bool page = isContainIPTC(file);
+    showAddressBar(page, !page);
+    if (page) rememberOpened();
+}
+
+void frmMain::openWithItsFolder(const std::string& file, bool scanned) {
+    try {
+        openScanned(file, scanned);
+    } catch (const base::AppError& error) {
+        reportUnopenable(file, error);
     }
 }
 
@@ -73,13 +93,7 @@ void frmMain::browseJPEG() {
                                          information);
             return;
         }
-        // The scan reads the listing the opening goes by.
-        scanFolder(mdlGen::getFolder(file));
-        openPicture(file, Listing::asRead);
-
-        // A plain picture has no address to show: its entry is greyed.
-        const bool page = isContainIPTC(file);
-        showAddressBar(page, !page);
+        openScanned(file, false);
     } catch (const base::AppError& error) {
         if (base::isCancel(error)) return;
         platform_.dialogs.inputBox(error.description(), "browseJPEG",

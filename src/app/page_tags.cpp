@@ -13,6 +13,14 @@ void frmMain::showPageRecord(const tags::PageRecord& record) {
     lblTitle.setCaption(record.title);
     // Shown as it will be sent: no control may make it read as another.
     lblAddress.setCaption(base::withBidiControlsEncoded(base::trimBlanks(record.address)));
+    shownAddress_ = base::trimBlanks(record.address);
+}
+
+void frmMain::rememberOpened() {
+    // Once the window has painted: the shell is loaded for it. Steps are not
+    // remembered: what the user opened is what the jump list is for, and the
+    // shell's work for each would slow the steps down.
+    afterPaint([this, opened = shownPath_] { platform_.shell.addToRecentDocuments(opened); });
 }
 
 bool frmMain::isContainIPTC(const std::string& jpg_filepath) {

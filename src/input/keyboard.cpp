@@ -15,6 +15,7 @@ constexpr int16_t left = 37;
 constexpr int16_t right = 39;
 constexpr int16_t a = 65;
 constexpr int16_t b = 66;
+constexpr int16_t c = 67;
 constexpr int16_t h = 72;
 constexpr int16_t o = 79;
 constexpr int16_t p = 80;
@@ -42,6 +43,8 @@ KeyCommand keyCommand(int16_t keyCode, int16_t shift) noexcept {
         default:
             break;
     }
+    if (keyCode == key::c && shift == ui::ctrlMask) return KeyCommand::copyAddress;
+    if (keyCode == key::c && shift == shift_state::shiftCtrl) return KeyCommand::copyPicture;
     if (shift != shift_state::altAlone) return KeyCommand::none;
     switch (keyCode) {
         case key::o:

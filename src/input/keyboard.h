@@ -1,6 +1,6 @@
 #pragma once
 // What the main window's keys do: the movement keys whatever the shift state,
-// the Alt commands with Alt alone.
+// the Alt commands with Alt alone, the copies with Ctrl.
 
 #include <cstdint>
 
@@ -33,6 +33,9 @@ enum class KeyCommand {
     help,
     print,
     settings,
+    // With Ctrl: beyond the buttons.
+    copyAddress,
+    copyPicture,  // Ctrl+Shift
 };
 
 // The command of `keyCode` (the platform's virtual key) with `shift`.

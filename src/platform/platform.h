@@ -2,6 +2,7 @@
 // Everything the program reaches of the operating system, handed to the main
 // window at construction. The objects outlive the window.
 
+#include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
@@ -24,6 +25,7 @@ struct Platform {
     Dialogs& dialogs;
     Printers& printers;
     WindowHook& windowHook;
+    Clipboard& clipboard;
 };
 
 }  // namespace platform

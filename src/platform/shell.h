@@ -43,6 +43,10 @@ public:
     virtual bool openWithClass(std::string_view file, std::string_view progId) = 0;
     // SHChangeNotify(SHCNE_ASSOCCHANGED): tells the shell the associations changed.
     virtual void notifyAssociationChanged() = 0;
+    // Adds `file` to the user's recent documents (the taskbar button's jump
+    // list, Explorer's recent files) without waiting for the shell; nothing
+    // is told when it refuses.
+    virtual void addToRecentDocuments(std::string_view file) = 0;
     // The full path of the running executable.
     virtual std::string executablePath() = 0;
 };

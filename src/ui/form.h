@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "ui/control.h"
 
@@ -115,6 +116,9 @@ public:
     // through its queue: the window's own procedure takes it, whatever hooks
     // its messages.
     std::function<void(uint32_t message)> MessagePosted;
+    // Files or folders dropped on the window, whole paths in the order given;
+    // a form without a handler takes no drops.
+    std::function<void(const std::vector<std::string>& paths)> FilesDropped;
 
     // Backend side: the window's new client size (pixels), outer size (twips)
     // and state; fires Resize.

@@ -6,8 +6,8 @@
 
 #include "app/frmMain.h"
 #include "input/commands.h"
-#include "platform/mdlGen.h"
 #include "nav/natural_order.h"
+#include "platform/mdlGen.h"
 #include "settings/mdlINI.h"
 #include "support/fake_platform.h"
 #include "support/page_files.h"
@@ -134,9 +134,9 @@ TEST_F(NavigationTest, FolderOfMoreEntriesThanA16BitCountShowsThePictureButDoesN
         SCOPED_TRACE(c.entries);
         fake.dialogs.shown.clear();
         CrowdedFiles crowded(fake.files.tempFolder(), c.entries - 2);
-        platform::Platform platform{fake.registry, crowded,       fake.clock,
-                                    fake.codec,    fake.pictures, fake.shell,
-                                    fake.dialogs,  fake.printers, fake.windowHook};
+        platform::Platform platform{fake.registry,   crowded,       fake.clock,   fake.codec,
+                                    fake.pictures,   fake.shell,    fake.dialogs, fake.printers,
+                                    fake.windowHook, fake.clipboard};
         startWith(a, platform);
         EXPECT_EQ(form().caption(), caption("a.jpg    [1/2]"));
         EXPECT_EQ(form().pictureWidth(), 40);

@@ -74,9 +74,9 @@ protected:
     testsupport::FakePlatform fake;
     testsupport::PageFiles files{fake.root.path() / "p"};
     SlowCodec slowCodec{fake.codec};
-    platform::Platform slowPlatform{fake.registry, fake.files,    fake.clock,
-                                    slowCodec,     fake.pictures, fake.shell,
-                                    fake.dialogs,  fake.printers, fake.windowHook};
+    platform::Platform slowPlatform{fake.registry,   fake.files,    fake.clock,   slowCodec,
+                                    fake.pictures,   fake.shell,    fake.dialogs, fake.printers,
+                                    fake.windowHook, fake.clipboard};
     std::optional<frmMain> viewer;
 };
 

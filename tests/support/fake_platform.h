@@ -9,6 +9,7 @@
 #include "support/fake_pictures.h"
 #include "support/local_files.h"
 #include "support/memory_registry.h"
+#include "support/recording_clipboard.h"
 #include "support/recording_printer.h"
 #include "support/recording_shell.h"
 #include "support/recording_window_hook.h"
@@ -28,8 +29,9 @@ struct FakePlatform {
     ScriptedDialogs dialogs;
     FakePrinters printers;
     RecordingWindowHook windowHook;
-    platform::Platform platform{registry, files,   clock,    codec,     pictures,
-                                shell,    dialogs, printers, windowHook};
+    RecordingClipboard clipboard;
+    platform::Platform platform{registry, files,   clock,    codec,      pictures,
+                                shell,    dialogs, printers, windowHook, clipboard};
 
     FakePlatform() { std::filesystem::create_directories(root.path() / "temp"); }
 };

@@ -35,6 +35,9 @@ public:
         return canOpenWithClass;
     }
     void notifyAssociationChanged() override { ++associationNotices; }
+    void addToRecentDocuments(std::string_view file) override {
+        recentDocuments.emplace_back(file);
+    }
     std::string executablePath() override { return ownPath; }
 
     // Answers.
@@ -64,6 +67,7 @@ public:
     };
     std::vector<ClassOpening> classOpenings;
     int associationNotices = 0;
+    std::vector<std::string> recentDocuments;
 };
 
 }  // namespace testsupport

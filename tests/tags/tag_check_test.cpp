@@ -122,9 +122,9 @@ TEST_F(TagCheckTest, ChecksOfTwoViewersInterleavedEachReadTheirOwnFile) {
     const std::string first = pathOfLength(60, pageImage("first", "https://1/"));
     const std::string second = pathOfLength(61, pageImage("second", "https://2/"));
     InterleavingFiles files(fake.files.tempFolder());
-    platform::Platform platform{fake.registry, files,         fake.clock,
-                                fake.codec,    fake.pictures, fake.shell,
-                                fake.dialogs,  fake.printers, fake.windowHook};
+    platform::Platform platform{fake.registry,   files,         fake.clock,   fake.codec,
+                                fake.pictures,   fake.shell,    fake.dialogs, fake.printers,
+                                fake.windowHook, fake.clipboard};
     frmMain firstViewer(platform, first);
     frmMain secondViewer(fake.platform, second);
     std::vector<std::string> secondTitles;

@@ -3,16 +3,21 @@
 // buttons under the mouse, and the picture scrolled by its scroll bar.
 #include <windows.h>
 
+#include <shlobj.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/frmMain.h"
 #include "app/win32/main_window_options.h"
+#include "base/text.h"
+#include "platform/win32/text_conv.h"
 #include "platform/win32/win32_platform.h"
 #include "ui/win32/backend.h"
 #include "ui_window_probe.h"
@@ -280,3 +285,97 @@ TEST_F(MainWindow, SystemMenuCommandsAndTheWheelPassTheHookAndTheRestGoesOn) {
 }
 
 }  // namespace
+
+// Beyond the buttons with the real shell and clipboard: a page image dropped
+// on the window (a drop built here, as Explorer hands one over) opens with its
+// folder counted, Ctrl+C and Ctrl+Shift+C put its address and its picture on
+// the clipboard, and it is among the user's recent documents.
+class DropsAndCopies : public MainWindow {
+protected:
+    // The file names of a drop, as DragQueryFile reads them.
+    static HGLOBAL dropOf(const std::vector<std::wstring>& paths) {
+        std::wstring names;
+        for (const std::wstring& path : paths) names += path + L'\0';
+        names += L'\0';
+        const size_t bytes = sizeof(DROPFILES) + names.size() * sizeof(wchar_t);
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes);
+        auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+        drop->pFiles = sizeof(DROPFILES);
+        drop->fWide = TRUE;
+        std::copy(names.begin(), names.end(), reinterpret_cast<wchar_t*>(drop + 1));
+        GlobalUnlock(memory);
+        return memory;
+    }
+    void pressWithCtrl(UINT key, bool shift) {
+        BYTE state[256] = {};
+        GetKeyboardState(state);
+        BYTE held[256];
+        std::copy(std::begin(state), std::end(state), std::begin(held));
+        held[VK_CONTROL] = 0x80;
+        held[VK_SHIFT] = shift ? 0x80 : 0;
+        SetKeyboardState(held);
+        SendMessageW(windowOf(viewer), WM_KEYDOWN, key, 1);
+        SendMessageW(windowOf(viewer), WM_KEYUP, key, 1);
+        SetKeyboardState(state);
+    }
+    static std::wstring clipboardText() {
+        if (!OpenClipboard(nullptr)) return L"(clipboard not opened)";
+        std::wstring text;
+        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+            text = static_cast<const wchar_t*>(GlobalLock(data));
+            GlobalUnlock(data);
+        }
+        CloseClipboard();
+        return text;
+    }
+    static SIZE clipboardPictureSize() {
+        SIZE size{};
+        if (!OpenClipboard(nullptr)) return size;
+        if (HANDLE data = GetClipboardData(CF_DIB)) {
+            const auto* header = static_cast<const BITMAPINFOHEADER*>(GlobalLock(data));
+            size = {header->biWidth, header->biHeight};
+            GlobalUnlock(data);
+        }
+        CloseClipboard();
+        return size;
+    }
+};
+
+TEST_F(DropsAndCopies, ADroppedPageImageOpensAndGoesToTheClipboardAndTheRecentDocuments) {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring folder = std::wstring(temp) + L"tsdrop";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    const std::wstring data = platform::win32::utf8ToWide(TS_WIN32_TEST_DATA);
+    for (const wchar_t* name : {L"crafted-address.jpg", L"long-address.jpg"}) {
+        ASSERT_TRUE(
+            CopyFileW((data + L"\\" + name).c_str(), (folder + L"\\" + name).c_str(), FALSE));
+    }
+    const std::wstring dropped = folder + L"\\long-address.jpg";
+    wchar_t recent[MAX_PATH] = {};
+    ASSERT_EQ(SHGetFolderPathW(nullptr, CSIDL_RECENT, nullptr, 0, recent), S_OK);
+    const std::wstring link = std::wstring(recent) + L"\\long-address.jpg.lnk";
+    DeleteFileW(link.c_str());  // left by an earlier run
+
+    SendMessageW(windowOf(viewer), WM_DROPFILES, reinterpret_cast<WPARAM>(dropOf({dropped})), 0);
+    for (int i = 0; i < 100 && viewer.folderScanning(); ++i) ui::win32::pumpMessages(viewer);
+    EXPECT_EQ(viewer.currentFileName(), "long-address.jpg");
+    EXPECT_NE(viewer.caption().find("[2/2]"), std::string::npos) << viewer.caption();
+
+    pressWithCtrl('C', false);
+    const std::optional<tags::PageRecord> page =
+        viewer.checkPage(platform::win32::wideToUtf8(dropped));
+    ASSERT_TRUE(page);
+    EXPECT_EQ(clipboardText(), platform::win32::utf8ToWide(base::trimBlanks(page->address)));
+    pressWithCtrl('C', true);
+    const SIZE copied = clipboardPictureSize();
+    EXPECT_EQ(copied.cx, viewer.pictureWidth());
+    EXPECT_EQ(copied.cy, viewer.pictureHeight());
+
+    // The shell is told once the window has painted.
+    for (int i = 0; i < 200 && GetFileAttributesW(link.c_str()) == INVALID_FILE_ATTRIBUTES; ++i) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        ui::win32::pumpMessages(viewer);
+    }
+    EXPECT_NE(GetFileAttributesW(link.c_str()), INVALID_FILE_ATTRIBUTES);
+}

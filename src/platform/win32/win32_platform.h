@@ -6,6 +6,7 @@
 #include "platform/jpeg/jpeg_picture_codec.h"
 #include "platform/platform.h"
 #include "platform/win32/mdlHook.h"
+#include "platform/win32/win32_clipboard.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_dialogs.h"
 #include "platform/win32/win32_files.h"
@@ -30,8 +31,9 @@ struct Win32Platform {
     Win32Dialogs dialogs;
     Win32Printers printers;
     Win32WindowHook windowHook;
+    Win32Clipboard clipboard;
     Platform platform{registry, files,   clock,    pictureCodec, pictures,
-                      shell,    dialogs, printers, windowHook};
+                      shell,    dialogs, printers, windowHook,   clipboard};
 };
 
 }  // namespace platform

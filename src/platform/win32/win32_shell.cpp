@@ -87,6 +87,10 @@ void Win32Shell::notifyAssociationChanged() {
     SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
 }
 
+void Win32Shell::addToRecentDocuments(std::string_view file) {
+    recentDocuments_.add(win32::utf8ToWide(file));
+}
+
 std::string Win32Shell::executablePath() {
     std::vector<wchar_t> buffer(MAX_PATH);
     for (;;) {

@@ -2,6 +2,7 @@
 #include "ui/win32/work_times.h"
 
 #include <algorithm>
+#include <string>
 #include <utility>
 
 #include "base/rounding.h"
@@ -72,6 +73,8 @@ FormWindow::FormWindow(Form& form, const FormWindowOptions& options)
     const std::wstring caption = platform::win32::utf8ToWide(form.caption());
     WindowArgs args;
     args.style = formStyle;
+    // Files dropped from Explorer arrive as WM_DROPFILES.
+    if (form.FilesDropped) args.exStyle |= WS_EX_ACCEPTFILES;
     args.text = caption.c_str();
     args.x = workArea.left + std::max(0L, (workArea.right - workArea.left - width) / 2);
     args.y = workArea.top + std::max(0L, (workArea.bottom - workArea.top - height) / 2);
@@ -313,6 +316,9 @@ LRESULT FormWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (wParam != afterPaintTimer) return defaultHandling(message, wParam, lParam);
             paintedAll();
             return 0;
+        case WM_DROPFILES:
+            filesDropped(reinterpret_cast<HDROP>(wParam));
+            return 0;
         case WM_QUERYENDSESSION:
             return TRUE;  // nothing to ask the user; the unload runs if the session ends
         case WM_ENDSESSION:
@@ -329,6 +335,24 @@ LRESULT FormWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             return ContainerWindow::handleMessage(message, wParam, lParam);
+    }
+}
+
+void FormWindow::filesDropped(HDROP drop) {
+    std::vector<std::string> paths;
+    const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < count; ++i) {
+        std::wstring path(DragQueryFileW(drop, i, nullptr, 0), L'\0');
+        DragQueryFileW(drop, i, path.data(), static_cast<UINT>(path.size() + 1));
+        paths.push_back(platform::win32::wideToUtf8(path));
+    }
+    // The drop's memory is the receiver's to free, whatever the handler does.
+    DragFinish(drop);
+    if (paths.empty() || !form_.FilesDropped) return;
+    try {
+        form_.FilesDropped(paths);
+    } catch (...) {
+        unhandledException(std::current_exception());
     }
 }
 

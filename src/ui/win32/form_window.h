@@ -10,6 +10,8 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <functional>
 #include <vector>
 
@@ -66,6 +68,8 @@ public:
 private:
     // Runs the work queued for after the paint.
     void paintedAll();
+    // Hands the paths of a drop to the form, and frees the drop.
+    void filesDropped(HDROP drop);
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void paintBackground(HDC dc, const RECT& area) override;
     void reportSize();

@@ -88,10 +88,11 @@ bool Win32Clipboard::putPicture(uintptr_t owner, const base::Bitmap& picture) {
                    for (int32_t y = 0; y < height; ++y) {
                        const uint32_t* source = picture.row(y);
                        unsigned char* target = rows + stride * static_cast<size_t>(height - 1 - y);
-                       for (int32_t x = 0; x < width; ++x) {
-                           target[3 * x] = static_cast<unsigned char>(source[x]);
-                           target[3 * x + 1] = static_cast<unsigned char>(source[x] >> 8);
-                           target[3 * x + 2] = static_cast<unsigned char>(source[x] >> 16);
+                       unsigned char* pixel = target;
+                       for (int32_t x = 0; x < width; ++x, pixel += 3) {
+                           pixel[0] = static_cast<unsigned char>(source[x]);
+                           pixel[1] = static_cast<unsigned char>(source[x] >> 8);
+                           pixel[2] = static_cast<unsigned char>(source[x] >> 16);
                        }
                        std::memset(target + 3 * static_cast<size_t>(width), 0,
                                    stride - 3 * static_cast<size_t>(width));
